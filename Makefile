@@ -1,0 +1,42 @@
+# Two commands for a newcomer on Debian 12: `make run` and `make test`.
+# Both install what is missing with apt-get, configure and build with CMake.
+
+BUILD ?= build
+JOBS ?= $(shell nproc)
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-urw-base35 \
+            xvfb xauth openbox xdotool imagemagick x11-utils
+BENCH_PACKAGES := libbenchmark-dev
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench build deps bench-deps package check-asan clean
+
+run: build
+	$(BUILD)/elica
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: bench-deps build
+	$(BUILD)/bench/elica_bench
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
+	fi
+
+bench-deps:
+	@dpkg-query -W -f='$${Status}\n' $(BENCH_PACKAGES) 2>/dev/null | grep -q '^install ok installed' || { \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(BENCH_PACKAGES); \
+	  rm -f $(BUILD)/CMakeCache.txt; }
+
+clean:
+	rm -rf $(BUILD)

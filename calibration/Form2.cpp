@@ -1,0 +1,111 @@
+#include "calibration/Form2.h"
+#include "app/Angles.h"
+#include "app/Controls.h"
+#include "app/Forms.h"
+#include "app/MessageBox.h"
+#include "app/NumberText.h"
+#include "app/Palette.h"
+#include "app/Program.h"
+#include "app/WrappingButton.h"
+#include "calibration/CalibrationFigure.h"
+#include "parameters/Form3.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <cmath>
+
+Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
+{
+    Label1 = new QLabel(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"), this);
+    Label1->setFont(Controls::sansSerif(13.5));
+    Controls::setForeColor(Label1, Controls::red);
+    place(Label1, 360, 240, 9135, 495);
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1->setRange(1, 30);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    HScroll1->setValue(1);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    place(HScroll1, 480, 1080, 5895, 255);
+
+    Command2 = new WrappingButton(
+        QStringLiteral("KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"), this);
+    place(Command2, 360, 1560, 6255, 735);
+
+    Text1 = new QLineEdit(QStringLiteral("Text1"), this);
+    place(Text1, 360, 2880, 735, 375);
+
+    Command1 = new QPushButton(QStringLiteral("OK - continua"), this);
+    place(Command1, 3120, 2880, 1575, 615);
+
+    Command3 = new QPushButton(QStringLiteral("ESCI"), this);
+    place(Command3, 360, 4080, 1695, 615);
+
+    Controls::tabOrder({HScroll1, Text1, Command1, Command2, Command3});
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, [this] { Program::handle([this] { HScroll1_Change(); }); });
+    onClick(Command1, [this] { Command1_Click(); });
+    onClick(Command3, [this] { Command3_Click(); });
+}
+
+void Form2::Form_Activate()
+{
+    P1 = Angles::P1();
+    Incr = 0.51;
+    Text1->setText(NumberText::fromDouble(Incr));
+    COORDINATE();
+    TRACCIA();
+}
+
+void Form2::HScroll1_Change()
+{
+    if (Incr > HScroll1->value() * 0.02 + 0.51)
+        surface().Cls();
+    Incr = HScroll1->value() * 0.02 + 0.51;
+    Text1->setText(NumberText::fromDouble(Incr));
+    COORDINATE();
+    TRACCIA();
+}
+
+void Form2::Command1_Click()
+{
+    if (Incr > 0.53)
+        Forms::form3().Show();
+    else
+        MsgBox(QStringLiteral("Impostare la risoluzione SCHERMO"));
+}
+
+void Form2::Command3_Click()
+{
+    Program::end();
+}
+
+void Form2::COORDINATE()
+{
+    Surface &s = surface();
+    s.setScaleMode(UserScale::User);
+    s.setDrawWidth(1);
+    s.setScaleWidth(CalibrationFigure::surfaceWidth);
+    s.setScaleHeight(float(double(s.ScaleWidth()) * Incr));
+    CX = s.ScaleWidth() / 2.0f + CalibrationFigure::centreShift;
+    CY = s.ScaleHeight() / 2.0f;
+    s.Line(CX, 0, CX, s.ScaleHeight());
+    s.Line(0, CY, s.ScaleWidth(), CY);
+    TRACCIA();
+}
+
+void Form2::TRACCIA()
+{
+    Surface &s = surface();
+    // The angle accumulates its step in double precision: it passes 359.9 and
+    // ends just above 360, so no point is plotted at 360.
+    for (double I = 0; I <= 360; I += CalibrationFigure::angleStep) {
+        XR = std::cos(I * double(P1)) * CalibrationFigure::radius;
+        YR = std::sin(I * double(P1)) * CalibrationFigure::radius;
+        s.setDrawWidth(1);
+        s.PSet(float(double(CX) + XR), float(double(CY) + YR), QBColor(CalibrationFigure::circleColour));
+    }
+}

@@ -1,0 +1,4 @@
+target_sources(elica_core PRIVATE
+  calibration/CalibrationFigure.h
+  calibration/Form2.h calibration/Form2.cpp
+)

@@ -1,0 +1,13 @@
+#pragma once
+// A static formatted page: its size on paper and how to paint it, with the
+// painter's units set to millimetres of the page from its top-left corner.
+
+#include <QSizeF>
+#include <functional>
+
+class QPainter;
+
+struct Page {
+    QSizeF sizeMm;
+    std::function<void(QPainter &painter)> paint;
+};

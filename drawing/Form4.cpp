@@ -1,0 +1,141 @@
+#include "drawing/Form4.h"
+#include "app/Angles.h"
+#include "app/Controls.h"
+#include "app/Forms.h"
+#include "app/Palette.h"
+#include "app/Program.h"
+#include "calibration/Form2.h"
+#include "drawing/Projection.h"
+#include "parameters/ColourCounter.h"
+#include "parameters/Form3.h"
+
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+constexpr float surfaceWidth = 300.0f;
+constexpr float centreShift = 10.0f;
+constexpr int16_t rhoLast = 720;
+constexpr int16_t muLast = 360;
+constexpr int16_t angleStep = 5;
+}
+
+Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
+{
+    Command1 = new QPushButton(QStringLiteral("RIPRENDI"), this);
+    place(Command1, 960, 720, 1695, 615);
+    Command2 = new QPushButton(QStringLiteral("Cancella e riprendi"), this);
+    place(Command2, 3000, 720, 1695, 615);
+    Command3 = new QPushButton(QStringLiteral("ESCI"), this);
+    place(Command3, 960, 1800, 1695, 615);
+
+    Controls::tabOrder({Command3, Command2, Command1});
+
+    onClick(Command1, [this] { Command1_Click(); });
+    onClick(Command2, [this] { Command2_Click(); });
+    onClick(Command3, [this] { Command3_Click(); });
+}
+
+bool Form4::copyParameters()
+{
+    const Form3 &set = Forms::form3();
+    // A set left incomplete by a failed validation (the user may click back into
+    // this screen afterwards) is not drawn: the picture and the colour stay.
+    for (const ParamValue *value : {&set.VALa, &set.VALb, &set.VALc, &set.VALd, &set.VALe, &set.VALp, &set.AA, &set.AB})
+        if (!value->isNumber())
+            return false;
+    Va = set.VALa.number();
+    Vb = set.VALb.number();
+    Vc = set.VALc.number();
+    Vd = set.VALd.number();
+    Ve = set.VALe.number();
+    Vp = set.VALp.number();
+    AA = set.AA.number();
+    AB = set.AB.number();
+    return true;
+}
+
+void Form4::Form_Activate()
+{
+    P1 = Angles::P1();
+    if (!copyParameters())
+        return;
+
+    const Projection::View view = Projection::view(AA, AB, P1);
+    CA = view.CA;
+    SA = view.SA;
+    CB = view.CB;
+    SB = view.SB;
+
+    Surface &s = surface();
+    s.setScaleMode(UserScale::Centimetre);
+    s.setDrawWidth(2);
+    s.setScaleWidth(surfaceWidth);
+    s.setScaleHeight(float(double(s.ScaleWidth()) * Forms::form2().Incr));
+
+    CX = s.ScaleWidth() / 2.0f + centreShift;
+    CY = s.ScaleHeight() / 2.0f;
+
+    s.Line(CX, 0, CX, CY);
+    // The axis ends project the centre itself, with 0 in place of Z; the third
+    // line exchanges M and N.
+    X = CX;
+    Y = CY;
+    const Projection::Displacement axis = Projection::transform(X, Y, 0, view);
+    M = axis.M;
+    N = axis.N;
+    s.Line(CX, CY, float(double(CX) + M), float(double(CY) + N));
+    s.Line(CX, CY, float(double(CX) + N), float(double(CY) + M));
+
+    CALCOLA();
+}
+
+void Form4::TRASFORM()
+{
+    const Projection::Displacement d = Projection::transform(X, Y, Z, {CA, SA, CB, SB});
+    M = d.M;
+    N = d.N;
+}
+
+void Form4::CALCOLA()
+{
+    Form3 &set = Forms::form3();
+    set.Miocolor = ColourCounter::advanced(set.Miocolor);
+    Surface &s = surface();
+    const QColor colour = QBColor(set.Miocolor);
+
+    // A 16-bit angle times the single-precision P1 is rounded once to single
+    // precision; its cosine and sine take it widened to double.
+    for (int16_t Rho = 0; Rho <= rhoLast; Rho += angleStep) {
+        const float rhoRadians = float(Rho) * P1;
+        const double CR = std::cos(double(rhoRadians));
+        const double SR = std::sin(double(rhoRadians));
+        for (int16_t Mu = 0; Mu <= muLast; Mu += angleStep) {
+            const float MuR = float(Mu) * P1;
+            const double CM = std::cos(double(MuR));
+            const double SM = std::sin(double(MuR));
+            const double Ups = double(MuR) * Ve;
+            X = Va * CM + (Vc * Ups) * CR;
+            Y = Vb * SM + (Vd * Ups) * SR;
+            Z = Vp * (double(MuR) + Ups);
+            TRASFORM();
+            s.PSet(float(M + double(CX)), float(N + double(CY)), colour);
+        }
+    }
+}
+
+void Form4::Command1_Click()
+{
+    Forms::form3().Show();
+}
+
+void Form4::Command2_Click()
+{
+    surface().Cls();
+    Forms::form3().Show();
+}
+
+void Form4::Command3_Click()
+{
+    Program::end();
+}

@@ -1,0 +1,20 @@
+#include "drawing/Projection.h"
+
+#include <cmath>
+
+Projection::View Projection::view(double alphaDegrees, double betaDegrees, float P1)
+{
+    View v;
+    v.CA = std::cos(double(P1) * alphaDegrees);
+    v.SA = std::cos(double(P1) * alphaDegrees);
+    v.CB = std::cos(double(P1) * betaDegrees);
+    v.SB = std::cos(double(P1) * betaDegrees);
+    return v;
+}
+
+Projection::Displacement Projection::transform(double X, double Y, double Z, const View &view)
+{
+    const double M = (-X) * view.CA + Y * view.CB;
+    const double N = X * view.SA + Y * view.SB - Z;
+    return {M, N};
+}

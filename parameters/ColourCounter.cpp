@@ -1,0 +1,17 @@
+#include "parameters/ColourCounter.h"
+#include "app/Int16.h"
+
+int16_t ColourCounter::normalised(int16_t counter)
+{
+    if (counter < 0)
+        counter = 0;
+    if (counter > 6)
+        counter = 0;
+    return counter;
+}
+
+int16_t ColourCounter::advanced(int16_t counter)
+{
+    const int16_t next = Int16::add(counter, 1);
+    return next > 15 ? int16_t(1) : next;
+}

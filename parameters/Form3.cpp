@@ -1,0 +1,165 @@
+#include "parameters/Form3.h"
+#include "app/Controls.h"
+#include "app/Forms.h"
+#include "app/MessageBox.h"
+#include "app/NumberText.h"
+#include "app/Program.h"
+#include "docs/DocumentView.h"
+#include "docs/HelpPage.h"
+#include "drawing/Form4.h"
+#include "parameters/ColourCounter.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+QGroupBox *frame(const QString &caption, QWidget *parent)
+{
+    return new QGroupBox(caption, parent);
+}
+
+QLabel *label(const QString &caption, QWidget *parent)
+{
+    return new QLabel(caption, parent);
+}
+
+QLineEdit *field(const QString &text, QWidget *parent)
+{
+    return new QLineEdit(text, parent);
+}
+}
+
+Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
+{
+    Frame5 = frame(QStringLiteral("Valori PROSPETTICI solo ASSONOMETRICI"), this);
+    place(Frame5, 720, 240, 7815, 1335);
+    Label1 = label(QStringLiteral("IMPOSTARE I VALORI DELLE COSTANTI"), this);
+    Label1->setFont(Controls::sansSerif(13.5, true));
+    Controls::setForeColor(Label1, Controls::red);
+    place(Label1, 1560, 1920, 6135, 375);
+    Frame1 = frame(QStringLiteral("ELLICA"), this);
+    place(Frame1, 720, 2520, 2655, 2175);
+    Frame2 = frame(QStringLiteral("SPIRALE"), this);
+    place(Frame2, 3720, 2520, 2655, 2175);
+    Frame3 = frame(QString(), this);
+    place(Frame3, 6960, 2520, 3495, 1095);
+    Frame4 = frame(QString(), this);
+    place(Frame4, 6960, 3840, 3495, 855);
+    Command1 = new QPushButton(QStringLiteral("ESCI"), this);
+    place(Command1, 1680, 4920, 1935, 735);
+    Command2 = new QPushButton(QStringLiteral("AVANTI"), this);
+    place(Command2, 5160, 4920, 1935, 735);
+    OLE1 = new DocumentView(helpPage(), this);
+    place(OLE1, 690, 5970, 9975, 2055);
+
+    Label2 = label(QStringLiteral(" Asse Maggiore"), Frame1);
+    place(Label2, 240, 480, 1215, 255);
+    Label3 = label(QStringLiteral("Asse Minore"), Frame1);
+    place(Label3, 240, 1560, 1335, 255);
+    Text1 = field(QStringLiteral("20"), Frame1);
+    place(Text1, 1560, 360, 615, 495);
+    Text2 = field(QStringLiteral("15"), Frame1);
+    place(Text2, 1560, 1320, 615, 495);
+
+    Text3 = field(QStringLiteral("10"), Frame2);
+    place(Text3, 1440, 360, 615, 495);
+    Text4 = field(QStringLiteral("5"), Frame2);
+    place(Text4, 1440, 1440, 615, 495);
+    Label4 = label(QStringLiteral("Asse Minore"), Frame2);
+    place(Label4, 240, 1560, 1335, 255);
+    Label5 = label(QStringLiteral(" Asse Maggiore"), Frame2);
+    place(Label5, 240, 480, 1215, 255);
+
+    Label6 = label(QStringLiteral("  Rapporto tra gli angoli Parametrici:          mi / ni = d           (provare con  0,3-1- 3-4-5)"),
+                   Frame3);
+    Label6->setWordWrap(true);
+    Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(Label6, 120, 120, 2295, 735);
+    Text5 = field(QStringLiteral("3"), Frame3);
+    place(Text5, 2520, 240, 615, 495);
+
+    Label7 = label(QStringLiteral("PASSO"), Frame4);
+    Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(Label7, 120, 360, 2055, 375);
+    Text6 = field(QStringLiteral("1"), Frame4);
+    place(Text6, 2520, 240, 615, 495);
+
+    Text7 = field(QStringLiteral("45"), Frame5);
+    place(Text7, 3240, 600, 615, 495);
+    Text8 = field(QStringLiteral("45"), Frame5);
+    place(Text8, 6600, 600, 615, 495);
+    Label9 = label(QStringLiteral("Angolo (beta) in gradi- latitudine dell'osservatore"), Frame5);
+    Label9->setWordWrap(true);
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(Label9, 4320, 600, 2055, 495);
+    Label8 = label(QStringLiteral("Angolo (alfa) in gradi- longitudine dell'osservatore "), Frame5);
+    Label8->setWordWrap(true);
+    Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(Label8, 480, 600, 2055, 495);
+
+    Controls::tabOrder({Command2, Command1, Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, OLE1});
+
+    onClick(Command2, [this] { Command2_Click(); });
+    onClick(Command1, [this] { Command1_Click(); });
+}
+
+void Form3::Form_Activate()
+{
+    for (QLineEdit *text : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8})
+        Controls::setBackColor(text, Controls::white);
+}
+
+void Form3::reject(QLineEdit *field, ParamValue &variable, const QString &message)
+{
+    MsgBox(message);
+    field->setText(QString());
+    Controls::setBackColor(field, Controls::red);
+    variable = ParamValue::failureMark();
+}
+
+void Form3::validate(QLineEdit *field, ParamValue &variable, const QString &message)
+{
+    if (NumberText::isNumeric(field->text()))
+        variable = NumberText::toDouble(field->text());
+    else
+        reject(field, variable, message);
+}
+
+void Form3::LeggiText1() { validate(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
+void Form3::LeggiText2() { validate(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
+void Form3::LeggiText3() { validate(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
+void Form3::LeggiText4() { validate(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
+
+void Form3::LeggiText5()
+{
+    validate(Text5, VALe, QStringLiteral("Rapporto non è un numero"));
+    if (VALe.isNumber() && VALe.number() == 0)
+        reject(Text5, VALe, QStringLiteral("Il Rapporto deve essere diverso da 0"));
+}
+
+void Form3::LeggiText6() { validate(Text6, VALp, QStringLiteral("PASSO non è un numero")); }
+void Form3::LeggiText7() { validate(Text7, AA, QStringLiteral("Angolo Alfa non è un numero")); }
+void Form3::LeggiText8() { validate(Text8, AB, QStringLiteral("Angolo Beta non è un numero")); }
+
+void Form3::Command2_Click()
+{
+    const std::pair<void (Form3::*)(), ParamValue *> chain[] = {
+        {&Form3::LeggiText1, &VALa}, {&Form3::LeggiText2, &VALb}, {&Form3::LeggiText3, &VALc},
+        {&Form3::LeggiText4, &VALd}, {&Form3::LeggiText5, &VALe}, {&Form3::LeggiText6, &VALp},
+        {&Form3::LeggiText7, &AA},   {&Form3::LeggiText8, &AB},
+    };
+    for (const auto &[leggi, variable] : chain) {
+        (this->*leggi)();
+        if (variable->isFailureMark())
+            return;
+    }
+    Miocolor = ColourCounter::normalised(Miocolor);
+    Forms::form4().Show();
+}
+
+void Form3::Command1_Click()
+{
+    Program::end();
+}

@@ -1,0 +1,16 @@
+#include "parameters/ParamValue.h"
+#include "app/Failure.h"
+
+ParamValue ParamValue::failureMark()
+{
+    ParamValue value;
+    value.m_value = FailureMark{};
+    return value;
+}
+
+double ParamValue::number() const
+{
+    if (!isNumber())
+        throw Failure::typeMismatch();
+    return std::get<double>(m_value);
+}

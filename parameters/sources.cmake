@@ -1,0 +1,5 @@
+target_sources(elica_core PRIVATE
+  parameters/ParamValue.h parameters/ParamValue.cpp
+  parameters/ColourCounter.h parameters/ColourCounter.cpp
+  parameters/Form3.h parameters/Form3.cpp
+)
