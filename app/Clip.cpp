@@ -6,6 +6,13 @@ std::optional<QLineF> Clip::line(double x1, double y1, double x2, double y2, con
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return std::nullopt;
+    // Measured from the end nearer the bounds, a far end costs no precision where it matters.
+    const QPointF centre = bounds.center();
+    if (std::max(std::abs(x1 - centre.x()), std::abs(y1 - centre.y()))
+        > std::max(std::abs(x2 - centre.x()), std::abs(y2 - centre.y()))) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
     // Liang-Barsky: the segment is a + t (b - a) for t in [0, 1].
     const double dx = x2 - x1;
     const double dy = y2 - y1;

@@ -1,0 +1,275 @@
+// The program frame: when activation handlers run, single screens, the
+// navigation between screens, ending the program and the failure path.
+#include "app/Failure.h"
+#include "app/Forms.h"
+#include "app/MessageBox.h"
+#include "app/Program.h"
+#include "app/Screen.h"
+#include "app/ScreenFlow.h"
+#include "calibration/Form2.h"
+#include "docs/Form1.h"
+#include "drawing/Form4.h"
+#include "parameters/Form3.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+class CountingScreen : public Screen {
+public:
+    explicit CountingScreen(const QString &caption, bool maximised = false)
+        : Screen(caption, QSize(3000, 2000), maximised) {}
+    void Form_Activate() override { ++activations; }
+    int activations = 0;
+};
+
+void showAndWait(Screen &screen)
+{
+    screen.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QCoreApplication::processEvents();
+}
+
+void clickInto(QWidget &window)
+{
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+}
+}
+
+class FrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showRunsActivationOnce();
+    void showAgainWhileVisible();
+    void clickingIntoAnotherScreen();
+    void otherWindowsAreNotScreens();
+    void closeControlKeepsTheScreen();
+    void screensAreSingleAndCreatedOnFirstUse();
+    void navigation();
+    void esciEndsTheProgram_data();
+    void esciEndsTheProgram();
+    void closingTheIntroScreenDoesNotEndTheProgram();
+    void failureEndsTheProgramAfterAMessage();
+
+private:
+    QStringList m_messages;
+    QList<int> m_endings;
+};
+
+void FrameTest::init()
+{
+    m_messages.clear();
+    m_endings.clear();
+    Program::resetEnding();
+    MessageBox::setPresenter([this](const QString &prompt) { m_messages << prompt; });
+    Program::setTerminator([this](int status) { m_endings << status; });
+}
+
+void FrameTest::cleanup()
+{
+    Forms::destroyAll();
+}
+
+void FrameTest::showRunsActivationOnce()
+{
+    CountingScreen a(QStringLiteral("A"), true);
+    showAndWait(a);
+    QCOMPARE(a.activations, 1);
+    QVERIFY(a.isMaximized());
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &a);
+
+    // The window system's own activation of the screen just shown.
+    clickInto(a);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&a, &activate);
+    QCOMPARE(a.activations, 1);
+}
+
+void FrameTest::showAgainWhileVisible()
+{
+    CountingScreen a(QStringLiteral("A"));
+    showAndWait(a);
+    a.Show();
+    QCOMPARE(a.activations, 2);
+    a.Show();
+    QCOMPARE(a.activations, 3);
+}
+
+void FrameTest::clickingIntoAnotherScreen()
+{
+    CountingScreen a(QStringLiteral("A"));
+    CountingScreen b(QStringLiteral("B"));
+    showAndWait(a);
+    showAndWait(b);
+    QCOMPARE(a.activations, 1);
+    QCOMPARE(b.activations, 1);
+
+    clickInto(a);
+    QCOMPARE(a.activations, 2);
+    clickInto(b);
+    QCOMPARE(b.activations, 2);
+
+    // Coming back from another application to the same screen.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&b, &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&b, &activate);
+    QCOMPARE(b.activations, 2);
+    QCOMPARE(a.activations, 2);
+}
+
+void FrameTest::otherWindowsAreNotScreens()
+{
+    CountingScreen a(QStringLiteral("A"));
+    showAndWait(a);
+
+    // A message box (or any window that is not a screen) takes the focus and gives it back.
+    QWidget box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    clickInto(box);
+    box.close();
+    clickInto(a);
+    QCOMPARE(a.activations, 1);
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &a);
+}
+
+void FrameTest::closeControlKeepsTheScreen()
+{
+    Form2 &calibration = Forms::form2();
+    showAndWait(calibration);
+    calibration.HScroll1->setValue(5);
+    QVERIFY(calibration.close());
+    QVERIFY(!calibration.isVisible());
+    QVERIFY(Forms::exists<Form2>());
+    QCOMPARE(calibration.HScroll1->value(), 5);
+    QVERIFY(m_endings.isEmpty());
+
+    showAndWait(calibration);
+    QVERIFY(calibration.isVisible());
+    QCOMPARE(&Forms::form2(), &calibration);
+    QCOMPARE(calibration.HScroll1->value(), 5);
+    QCOMPARE(calibration.Incr, 0.51);
+}
+
+void FrameTest::screensAreSingleAndCreatedOnFirstUse()
+{
+    QVERIFY(!Forms::exists<Form3>());
+    // Reading a variable creates the screen without showing it or running a handler.
+    QCOMPARE(int(Forms::form3().Miocolor), 0);
+    QVERIFY(Forms::exists<Form3>());
+    QVERIFY(!Forms::form3().isVisible());
+    QCOMPARE(Forms::form3().Text1->text(), QStringLiteral("20"));
+    QCOMPARE(&Forms::form3(), &Forms::form3());
+    QVERIFY(!Forms::exists<Form4>());
+    QVERIFY(Forms::form2().Incr == 0);
+}
+
+void FrameTest::navigation()
+{
+    Form1 &intro = Forms::form1();
+    showAndWait(intro);
+    QVERIFY(!Forms::exists<Form2>());
+
+    QTest::mouseClick(intro.Command1, Qt::LeftButton);
+    Form2 &calibration = Forms::form2();
+    QVERIFY(QTest::qWaitForWindowExposed(&calibration));
+    QTRY_COMPARE(calibration.Text1->text(), QStringLiteral("0,51"));
+    QVERIFY(intro.isVisible());
+
+    // Refused at 0.51, accepted once the bar is moved.
+    QTest::mouseClick(calibration.Command1, Qt::LeftButton);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
+    QVERIFY(!Forms::exists<Form3>());
+    calibration.HScroll1->setValue(2);
+    QTest::mouseClick(calibration.Command1, Qt::LeftButton);
+    Form3 &parameters = Forms::form3();
+    QVERIFY(QTest::qWaitForWindowExposed(&parameters));
+
+    QTest::mouseClick(parameters.Command2, Qt::LeftButton);
+    Form4 &drawing = Forms::form4();
+    QVERIFY(QTest::qWaitForWindowExposed(&drawing));
+    QTRY_COMPARE(int(parameters.Miocolor), 1);
+
+    QTest::mouseClick(drawing.Command1, Qt::LeftButton);
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &parameters);
+    QTest::mouseClick(drawing.Command2, Qt::LeftButton);
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &parameters);
+
+    // After a full walk all four screens are open; nothing ended the program.
+    for (QWidget *screen : {static_cast<QWidget *>(&intro), static_cast<QWidget *>(&calibration),
+                            static_cast<QWidget *>(&parameters), static_cast<QWidget *>(&drawing)})
+        QVERIFY(screen->isVisible());
+    QVERIFY(m_endings.isEmpty());
+    QCOMPARE(m_messages.size(), 1);
+}
+
+void FrameTest::esciEndsTheProgram_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::newRow("calibration") << 2;
+    QTest::newRow("parameters") << 3;
+    QTest::newRow("drawing") << 4;
+}
+
+void FrameTest::esciEndsTheProgram()
+{
+    QFETCH(int, screen);
+    QPushButton *esci = screen == 2 ? Forms::form2().Command3
+                      : screen == 3 ? Forms::form3().Command1
+                                    : Forms::form4().Command3;
+    QCOMPARE(esci->text(), QStringLiteral("ESCI"));
+    esci->click();
+    QCOMPARE(m_endings, QList<int>{0});
+
+    // Once ending, no further handler runs.
+    Forms::form3().Text1->setText(QStringLiteral("x"));
+    Forms::form3().Command2->click();
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_endings, QList<int>{0});
+}
+
+void FrameTest::closingTheIntroScreenDoesNotEndTheProgram()
+{
+    Form1 &intro = Forms::form1();
+    showAndWait(intro);
+    intro.Command1->click();
+    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form2()));
+
+    bool runningWithoutIntro = false;
+    QTimer::singleShot(0, &intro, [&] { intro.close(); });
+    QTimer::singleShot(100, &intro, [&] {
+        runningWithoutIntro = true;
+        Forms::form2().close();
+    });
+    QTimer::singleShot(5000, &intro, [] { QCoreApplication::exit(99); });
+    // The event loop ends when the last screen window is closed, not before.
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(runningWithoutIntro);
+    QVERIFY(Forms::exists<Form1>());
+}
+
+void FrameTest::failureEndsTheProgramAfterAMessage()
+{
+    int ran = 0;
+    Program::handle([&] {
+        ++ran;
+        throw Failure::overflow();
+    });
+    QCOMPARE(ran, 1);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Errore di esecuzione: Overflow")});
+    QCOMPARE(m_endings, QList<int>{1});
+
+    Program::handle([&] { ++ran; });
+    QCOMPARE(ran, 1);
+}
+
+QTEST_MAIN(FrameTest)
+#include "tst_frame.moc"
