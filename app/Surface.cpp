@@ -50,6 +50,8 @@ QPoint Surface::devicePixel(float x, float y) const
 
 void Surface::Line(float x1, float y1, float x2, float y2)
 {
+    if (m_log)
+        m_log->line(x1, y1, x2, y2);
     const int pen = devicePenWidth();
     const QRectF bounds = QRectF(m_image.rect()).adjusted(-pen, -pen, pen, pen);
     const std::optional<QLineF> visible =
@@ -65,6 +67,8 @@ void Surface::Line(float x1, float y1, float x2, float y2)
 
 void Surface::PSet(float x, float y, const QColor &color)
 {
+    if (m_log)
+        m_log->dot(x, y, color);
     const int width = devicePenWidth();
     const std::optional<QRect> covered =
         Clip::dot(m_scale.toPixelX(x) * m_dpr, m_scale.toPixelY(y) * m_dpr, width, m_image.size());
@@ -80,6 +84,8 @@ void Surface::PSet(float x, float y, const QColor &color)
 
 void Surface::Cls()
 {
+    if (m_log)
+        m_log->cleared();
     m_image.fill(m_background);
     changed();
 }

@@ -8,6 +8,16 @@
 #include <QImage>
 #include <functional>
 
+// What is asked of a surface, in its user units, as it is asked: a way to
+// follow a drawing dot by dot.
+class SurfaceLog {
+public:
+    virtual ~SurfaceLog() = default;
+    virtual void line(float x1, float y1, float x2, float y2) = 0;
+    virtual void dot(float x, float y, const QColor &color) = 0;
+    virtual void cleared() = 0;
+};
+
 class Surface {
 public:
     Surface();
@@ -26,6 +36,7 @@ public:
     // schedules a repaint); shown() marks it shown again.
     void onChanged(std::function<void()> callback) { m_changed = std::move(callback); }
     void shown() { m_dirty = false; }
+    void setLog(SurfaceLog *log) { m_log = log; }
 
     int ScaleMode() const { return m_scale.scaleMode(); }
     void setScaleMode(int mode) { m_scale.setScaleMode(mode); }
@@ -55,4 +66,5 @@ private:
     QColor m_background = Qt::white;
     std::function<void()> m_changed;
     bool m_dirty = false;
+    SurfaceLog *m_log = nullptr;
 };
