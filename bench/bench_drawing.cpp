@@ -1,0 +1,123 @@
+// How long the two drawing procedures take on a maximised screen, beside the
+// fastest the painter can put the same dots into the same image.
+#include "app/Forms.h"
+#include "app/Surface.h"
+#include "calibration/Form2.h"
+#include "drawing/Form4.h"
+#include "parameters/Form3.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+const QSize maximised(1280, 1005);
+
+// Collects the device points of what a procedure plots.
+class PointLog : public SurfaceLog {
+public:
+    explicit PointLog(Surface &surface) : m_surface(surface) { surface.setLog(this); }
+    ~PointLog() override { m_surface.setLog(nullptr); }
+    void line(float, float, float, float) override {}
+    void dot(float x, float y, const QColor &color) override
+    {
+        points.append(QPointF(m_surface.scale().toPixelX(x), m_surface.scale().toPixelY(y)));
+        this->color = color;
+    }
+    void cleared() override {}
+
+    QList<QPointF> points;
+    QColor color;
+
+private:
+    Surface &m_surface;
+};
+
+Form4 &drawingScreen()
+{
+    Form3 &set = Forms::form3();
+    set.VALa = 20.0;
+    set.VALb = 15.0;
+    set.VALc = 10.0;
+    set.VALd = 5.0;
+    set.VALe = 3.0;
+    set.VALp = 1.0;
+    set.AA = 45.0;
+    set.AB = 45.0;
+    Forms::form2().Incr = 1005.0 / 1280.0;
+    Form4 &form = Forms::form4();
+    form.surface().resize(maximised, 1.0, 96.0);
+    form.Form_Activate();
+    return form;
+}
+
+Form2 &calibrationScreen()
+{
+    Form2 &form = Forms::form2();
+    form.surface().resize(maximised, 1.0, 96.0);
+    form.Form_Activate();
+    return form;
+}
+
+void drawPointsLimit(benchmark::State &state, Surface &surface, const std::function<void()> &procedure)
+{
+    PointLog log(surface);
+    procedure();
+    surface.setLog(nullptr);
+    QImage image(maximised, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QPen pen(log.color, surface.DrawWidth(), Qt::SolidLine, Qt::SquareCap);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(pen);
+        painter.drawPoints(log.points.constData(), int(log.points.size()));
+    }
+    state.counters["dots"] = double(log.points.size());
+}
+}
+
+static void CALCOLA(benchmark::State &state)
+{
+    Form4 &form = drawingScreen();
+    for (auto _ : state)
+        form.CALCOLA();
+}
+BENCHMARK(CALCOLA)->Unit(benchmark::kMillisecond);
+
+static void CALCOLA_drawPointsLimit(benchmark::State &state)
+{
+    Form4 &form = drawingScreen();
+    drawPointsLimit(state, form.surface(), [&form] { form.CALCOLA(); });
+}
+BENCHMARK(CALCOLA_drawPointsLimit)->Unit(benchmark::kMillisecond);
+
+static void calibrationEvent(benchmark::State &state)
+{
+    Form2 &form = calibrationScreen();
+    for (auto _ : state) {
+        form.COORDINATE();
+        form.TRACCIA();
+    }
+}
+BENCHMARK(calibrationEvent)->Unit(benchmark::kMillisecond);
+
+static void calibrationEvent_drawPointsLimit(benchmark::State &state)
+{
+    Form2 &form = calibrationScreen();
+    drawPointsLimit(state, form.surface(), [&form] {
+        form.TRACCIA();
+        form.TRACCIA();
+    });
+}
+BENCHMARK(calibrationEvent_drawPointsLimit)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Forms::destroyAll();
+    return 0;
+}
