@@ -1,0 +1,318 @@
+// The parameter screen: the validation chain, its messages, the emptied red
+// field, what the parameter set holds before, at and after a stop, the colour
+// counter, and the layout the user sees.
+#include "TestSupport.h"
+#include "app/Forms.h"
+#include "app/Palette.h"
+#include "app/ScreenFlow.h"
+#include "calibration/Form2.h"
+#include "drawing/Form4.h"
+#include "parameters/Form3.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+QColor backColor(const QLineEdit *field)
+{
+    return field->palette().color(QPalette::Base);
+}
+
+QList<QLineEdit *> fields(Form3 &form)
+{
+    return {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7, form.Text8};
+}
+
+QList<ParamValue *> variables(Form3 &form)
+{
+    return {&form.VALa, &form.VALb, &form.VALc, &form.VALd, &form.VALe, &form.VALp, &form.AA, &form.AB};
+}
+
+const QColor red(255, 0, 0);
+const QColor white(255, 255, 255);
+}
+
+class ParametersTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The drawing screen scales itself by the calibration's factor.
+    void init() { Forms::form2().Incr = 0.75; }
+    void cleanup() { Forms::destroyAll(); }
+
+    void captionsAndDefaults();
+    void firstAvantiWithTheDefaults();
+    void firstBadFieldStopsTheChain_data();
+    void firstBadFieldStopsTheChain();
+    void onlyTheFirstBadFieldIsReported();
+    void ratioMustNotBeZero_data();
+    void ratioMustNotBeZero();
+    void correctedFieldStaysRedUntilActivation();
+    void counterNormalisation_data();
+    void counterNormalisation();
+    void avantiWithTheDrawingOpenDrawsAgain();
+};
+
+void ParametersTest::captionsAndDefaults()
+{
+    Form3 &form = Forms::form3();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Form3"));
+    QCOMPARE(form.Frame5->title(), QStringLiteral("Valori PROSPETTICI solo ASSONOMETRICI"));
+    QCOMPARE(form.Label1->text(), QStringLiteral("IMPOSTARE I VALORI DELLE COSTANTI"));
+    QCOMPARE(form.Frame1->title(), QStringLiteral("ELLICA"));
+    QCOMPARE(form.Frame2->title(), QStringLiteral("SPIRALE"));
+    QVERIFY(form.Frame3->title().isEmpty() && form.Frame4->title().isEmpty());
+    QCOMPARE(form.Label2->text(), QStringLiteral(" Asse Maggiore"));
+    QCOMPARE(form.Label5->text(), QStringLiteral(" Asse Maggiore"));
+    QCOMPARE(form.Label3->text(), QStringLiteral("Asse Minore"));
+    QCOMPARE(form.Label6->text(),
+             QStringLiteral("  Rapporto tra gli angoli Parametrici:          mi / ni = d           (provare con  0,3-1- 3-4-5)"));
+    QCOMPARE(form.Label7->text(), QStringLiteral("PASSO"));
+    QCOMPARE(form.Label8->text(), QStringLiteral("Angolo (alfa) in gradi- longitudine dell'osservatore "));
+    QCOMPARE(form.Label9->text(), QStringLiteral("Angolo (beta) in gradi- latitudine dell'osservatore"));
+    QCOMPARE(form.Command1->text(), QStringLiteral("ESCI"));
+    QCOMPARE(form.Command2->text(), QStringLiteral("AVANTI"));
+    QCOMPARE(form.Label1->palette().color(QPalette::WindowText), red);
+    QVERIFY(form.Label1->font().bold());
+
+    QStringList texts;
+    for (QLineEdit *field : fields(form))
+        texts << field->text();
+    QCOMPARE(texts, (QStringList{"20", "15", "10", "5", "3", "1", "45", "45"}));
+    for (ParamValue *value : variables(form))
+        QVERIFY(value->isEmpty());
+
+    // The fields sit in their frames: Text7 at 3240, 600 twips inside Frame5.
+    QCOMPARE(form.Text7->parentWidget(), form.Frame5);
+    QCOMPARE(form.Text7->geometry(), QRect(216, 40, 41, 33));
+
+    // Tab order: AVANTI first, then ESCI, then the fields in order.
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.focusWidget(), form.Command2);
+    QList<QWidget *> chain{form.Command2};
+    for (int i = 0; i < 10; ++i)
+        chain << chain.last()->nextInFocusChain();
+    QCOMPARE(chain.mid(1, 9), (QList<QWidget *>{form.Command1, form.Text1, form.Text2, form.Text3, form.Text4,
+                                                form.Text5, form.Text6, form.Text7, form.Text8}));
+}
+
+void ParametersTest::firstAvantiWithTheDefaults()
+{
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Command2_Click();
+    QVERIFY(recorder.messages.isEmpty());
+    QList<double> numbers;
+    for (ParamValue *value : variables(form))
+        numbers << value->number();
+    QCOMPARE(numbers, (QList<double>{20, 15, 10, 5, 3, 1, 45, 45}));
+    QVERIFY(Forms::exists<Form4>());
+    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form4()));
+    QTRY_COMPARE(int(form.Miocolor), 1);
+}
+
+void ParametersTest::firstBadFieldStopsTheChain_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Text1") << 1 << "" << QStringLiteral("Asse Magg.di A non è un numero");
+    QTest::newRow("Text2") << 2 << "quindici" << QStringLiteral("Asse Min. di A non è un numero");
+    QTest::newRow("Text3") << 3 << "1.5" << QStringLiteral("Asse Magg. di B non è un numero");
+    QTest::newRow("Text4") << 4 << "nan" << QStringLiteral("Asse Min. di B non è un numero");
+    QTest::newRow("Text5") << 5 << "d" << QStringLiteral("Rapporto non è un numero");
+    QTest::newRow("Text6") << 6 << "1e400" << QStringLiteral("PASSO non è un numero");
+    QTest::newRow("Text7") << 7 << "inf" << QStringLiteral("Angolo Alfa non è un numero");
+    QTest::newRow("Text8") << 8 << " " << QStringLiteral("Angolo Beta non è un numero");
+}
+
+void ParametersTest::firstBadFieldStopsTheChain()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    // An earlier chain left numbers (and, in the last field, a mark) behind.
+    for (ParamValue *value : variables(form))
+        *value = -1.0;
+    form.AB = ParamValue::failureMark();
+    form.Miocolor = 9;
+
+    fields(form)[field - 1]->setText(text);
+    // The message box comes first, while the field still shows the text.
+    QString shownWhileMessage;
+    MessageBox::setPresenter([&](const QString &prompt) {
+        recorder.messages << prompt;
+        shownWhileMessage = fields(form)[field - 1]->text();
+    });
+    form.Command2->click();
+
+    QCOMPARE(recorder.messages, QStringList{message});
+    QCOMPARE(shownWhileMessage, text);
+    QCOMPARE(fields(form)[field - 1]->text(), QString());
+    QCOMPARE(backColor(fields(form)[field - 1]), red);
+    const QList<double> defaults{20, 15, 10, 5, 3, 1, 45, 45};
+    for (int i = 0; i < 8; ++i) {
+        const ParamValue &value = *variables(form)[i];
+        if (i < field - 1)
+            QCOMPARE(value.number(), defaults[i]);
+        else if (i == field - 1)
+            QVERIFY(value.isFailureMark());
+        else if (i == 7)
+            QVERIFY(value.isFailureMark());
+        else
+            QCOMPARE(value.number(), -1.0);
+    }
+    QCOMPARE(int(form.Miocolor), 9);
+    QVERIFY(!Forms::exists<Form4>());
+    QVERIFY(recorder.endings.isEmpty());
+}
+
+void ParametersTest::onlyTheFirstBadFieldIsReported()
+{
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Text2->setText(QStringLiteral("x"));
+    form.Text6->setText(QStringLiteral("y"));
+    form.Command2->click();
+    QCOMPARE(recorder.messages, QStringList{QStringLiteral("Asse Min. di A non è un numero")});
+    QCOMPARE(form.Text6->text(), QStringLiteral("y"));
+    QVERIFY(form.VALp.isEmpty());
+
+    form.Text2->setText(QStringLiteral("15"));
+    form.Command2->click();
+    QCOMPARE(recorder.messages.last(), QStringLiteral("PASSO non è un numero"));
+    QCOMPARE(recorder.messages.size(), 2);
+    QVERIFY(form.VALp.isFailureMark());
+    QVERIFY(form.AA.isEmpty());
+}
+
+void ParametersTest::ratioMustNotBeZero_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("zero");
+    QTest::newRow("0") << "0" << true;
+    QTest::newRow("0,0") << "0,0" << true;
+    QTest::newRow("-0") << "-0" << true;
+    QTest::newRow("0e5") << "0e5" << true;
+    QTest::newRow("0,3") << "0,3" << false;
+    QTest::newRow("-4") << "-4" << false;
+    QTest::newRow("1e-300") << "1e-300" << false;
+}
+
+void ParametersTest::ratioMustNotBeZero()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, zero);
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Text5->setText(text);
+    form.LeggiText5();
+    if (zero) {
+        QCOMPARE(recorder.messages, QStringList{QStringLiteral("Il Rapporto deve essere diverso da 0")});
+        QCOMPARE(form.Text5->text(), QString());
+        QCOMPARE(backColor(form.Text5), red);
+        QVERIFY(form.VALe.isFailureMark());
+    } else {
+        QVERIFY(recorder.messages.isEmpty());
+        QCOMPARE(form.Text5->text(), text);
+        QVERIFY(form.VALe.isNumber() && form.VALe.number() != 0);
+    }
+}
+
+void ParametersTest::correctedFieldStaysRedUntilActivation()
+{
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Text4->setText(QString());
+    form.Command2->click();
+    QCOMPARE(backColor(form.Text4), red);
+
+    form.Text4->setText(QStringLiteral("5"));
+    form.LeggiText4();
+    QCOMPARE(form.VALd.number(), 5.0);
+    QCOMPARE(backColor(form.Text4), red);
+
+    // Activation turns every field white and leaves the texts as they are.
+    form.Text1->setText(QStringLiteral("7,5"));
+    form.Form_Activate();
+    for (QLineEdit *field : fields(form))
+        QCOMPARE(backColor(field), white);
+    QCOMPARE(form.Text1->text(), QStringLiteral("7,5"));
+    QCOMPARE(recorder.messages.size(), 1);
+}
+
+void ParametersTest::counterNormalisation_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("drawnIn");
+    QTest::newRow("0") << 0 << 1;
+    QTest::newRow("6 stays") << 6 << 7;
+    QTest::newRow("7 becomes 0") << 7 << 1;
+    QTest::newRow("12 becomes 0") << 12 << 1;
+    QTest::newRow("negative becomes 0") << -3 << 1;
+}
+
+void ParametersTest::counterNormalisation()
+{
+    QFETCH(int, before);
+    QFETCH(int, drawnIn);
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Miocolor = int16_t(before);
+    form.Command2->click();
+    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form4()));
+    QTRY_COMPARE(int(form.Miocolor), drawnIn);
+}
+
+void ParametersTest::avantiWithTheDrawingOpenDrawsAgain()
+{
+    ProgramRecorder recorder;
+    Form3 &form = Forms::form3();
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Command2->click();
+    Form4 &drawing = Forms::form4();
+    QVERIFY(QTest::qWaitForWindowExposed(&drawing));
+    QTRY_COMPARE(int(form.Miocolor), 1);
+
+    DrawingLog log(drawing.surface());
+    form.Text1->setText(QStringLiteral("30"));
+    form.Command2->click();
+    QCOMPARE(int(form.Miocolor), 2);
+    QCOMPARE(log.dots.size(), 145 * 73);
+    QCOMPARE(log.dots.first().color, QBColor(2));
+    QCOMPARE(drawing.Va, 30.0);
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &drawing);
+
+    // RIPRENDI: the parameter screen again, texts as left, all white.
+    form.Text3->setText(QString());
+    form.Command2->click();
+    QCOMPARE(backColor(form.Text3), red);
+    drawing.Command1->click();
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &form);
+    QCOMPARE(backColor(form.Text3), white);
+    QCOMPARE(form.Text1->text(), QStringLiteral("30"));
+
+    // Clicking into the drawing with the mark in VALc: nothing is drawn, nothing ends.
+    drawing.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&drawing));
+    QCOMPARE(log.dots.size(), 145 * 73);
+    QCOMPARE(int(form.Miocolor), 2);
+    QVERIFY(recorder.endings.isEmpty());
+
+    // Cancella e riprendi clears; the next AVANTI draws on a clean surface.
+    drawing.Command2->click();
+    QCOMPARE(log.clears, 1);
+    form.Text3->setText(QStringLiteral("10"));
+    form.Command2->click();
+    QCOMPARE(int(form.Miocolor), 3);
+    QCOMPARE(log.dots.size(), 2 * 145 * 73);
+}
+
+QTEST_MAIN(ParametersTest)
+#include "tst_parameters.moc"
