@@ -10,10 +10,9 @@ DocumentView::DocumentView(const Page &page, QWidget *parent) : QWidget(parent),
 
 void DocumentView::paintEvent(QPaintEvent *)
 {
+    // Painted straight onto the widget, not through a picture of fixed
+    // resolution, so text and lines are drawn at the device's own pixel ratio.
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
-    const double pixelsPerMm = Twips::logicalDpi() / 25.4;
-    painter.scale(pixelsPerMm, pixelsPerMm);
-    painter.fillRect(QRectF(QPointF(0, 0), m_page.sizeMm), Qt::white);
-    m_page.paint(painter);
+    paintPage(painter, m_page, Twips::logicalDpi() / 25.4);
 }

@@ -11,3 +11,7 @@ struct Page {
     QSizeF sizeMm;
     std::function<void(QPainter &painter)> paint;
 };
+
+// Paints the white page at a scale of pixelsPerMm, its top-left corner at the
+// painter's origin.
+void paintPage(QPainter &painter, const Page &page, double pixelsPerMm);
