@@ -38,5 +38,17 @@ bench-deps:
 	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(BENCH_PACKAGES); \
 	  rm -f $(BUILD)/CMakeCache.txt; }
 
+package: build
+	cd $(BUILD) && cpack
+
+# The unit and widget tests once more, built with AddressSanitizer (leaks
+# included) and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+check-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS) -L unit
+
 clean:
 	rm -rf $(BUILD)
