@@ -1,4 +1,5 @@
 #include "app/Screen.h"
+#include "app/Controls.h"
 #include "app/Program.h"
 #include "app/ScreenFlow.h"
 #include "app/Twips.h"
@@ -11,6 +12,8 @@ Screen::Screen(const QString &caption, QSize clientTwips, bool opensMaximised)
     : m_opensMaximised(opensMaximised)
 {
     setWindowTitle(caption);
+    // The designs are laid out for an 8-point sans-serif face.
+    setFont(Controls::sansSerif(8));
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface.setColors(palette().color(QPalette::ButtonText), palette().color(QPalette::Button));
     m_surface.onChanged([this] { update(); });
