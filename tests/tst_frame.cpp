@@ -7,6 +7,7 @@
 #include "app/Screen.h"
 #include "app/ScreenFlow.h"
 #include "calibration/Form2.h"
+#include "docs/DocumentView.h"
 #include "docs/Form1.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
@@ -57,6 +58,10 @@ private slots:
     void esciEndsTheProgram();
     void closingTheIntroScreenDoesNotEndTheProgram();
     void failureEndsTheProgramAfterAMessage();
+    void failureLeavesTheEventLoopWithAnErrorStatus();
+    void buttonsAtTheirDesignPlaces_data();
+    void buttonsAtTheirDesignPlaces();
+    void introFocusAndRepeatedAvanti();
 
 private:
     QStringList m_messages;
@@ -269,6 +274,82 @@ void FrameTest::failureEndsTheProgramAfterAMessage()
 
     Program::handle([&] { ++ran; });
     QCOMPARE(ran, 1);
+}
+
+
+void FrameTest::failureLeavesTheEventLoopWithAnErrorStatus()
+{
+    Program::setTerminator({});
+    QTimer::singleShot(0, qApp, [] { Program::handle([] { throw Failure::invalidArgument(); }); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QCoreApplication::exec(), 1);
+    QCOMPARE(m_messages, QStringList{QStringLiteral("Errore di esecuzione: Chiamata di routine o argomento non validi")});
+}
+
+void FrameTest::buttonsAtTheirDesignPlaces_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Form1 AVANTI") << 1 << "Command1" << "AVANTI" << QRect(3600, 5640, 2895, 855);
+    QTest::newRow("Form2 OK") << 2 << "Command1" << "OK - continua" << QRect(3120, 2880, 1575, 615);
+    QTest::newRow("Form2 instruction") << 2 << "Command2"
+        << "KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"
+        << QRect(360, 1560, 6255, 735);
+    QTest::newRow("Form2 ESCI") << 2 << "Command3" << "ESCI" << QRect(360, 4080, 1695, 615);
+    QTest::newRow("Form3 ESCI") << 3 << "Command1" << "ESCI" << QRect(1680, 4920, 1935, 735);
+    QTest::newRow("Form3 AVANTI") << 3 << "Command2" << "AVANTI" << QRect(5160, 4920, 1935, 735);
+    QTest::newRow("Form4 RIPRENDI") << 4 << "Command1" << "RIPRENDI" << QRect(960, 720, 1695, 615);
+    QTest::newRow("Form4 Cancella") << 4 << "Command2" << "Cancella e riprendi" << QRect(3000, 720, 1695, 615);
+    QTest::newRow("Form4 ESCI") << 4 << "Command3" << "ESCI" << QRect(960, 1800, 1695, 615);
+}
+
+void FrameTest::buttonsAtTheirDesignPlaces()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, control);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    const QList<Screen *> screens{&Forms::form1(), &Forms::form2(), &Forms::form3(), &Forms::form4()};
+    Screen *form = screens[screen - 1];
+    QCOMPARE(form->windowTitle(), QStringLiteral("Form%1").arg(screen));
+    const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
+    QPushButton *button = nullptr;
+    for (QPushButton *candidate : buttons)
+        if (candidate->text() == caption)
+            button = candidate;
+    QVERIFY2(button, qPrintable(control));
+    // 96 DPI offscreen: 15 twips a pixel.
+    QCOMPARE(button->geometry(), QRect(twips.x() / 15, twips.y() / 15, qRound(twips.width() / 15.0),
+                                       qRound(twips.height() / 15.0)));
+}
+
+void FrameTest::introFocusAndRepeatedAvanti()
+{
+    Form1 &intro = Forms::form1();
+    QCOMPARE(intro.size(), QSize(778, 571));
+    showAndWait(intro);
+    QCOMPARE(intro.focusWidget(), static_cast<QWidget *>(intro.OLE1));
+    QCOMPARE(intro.OLE1->nextInFocusChain(), static_cast<QWidget *>(intro.Command1));
+
+    // The button lies above the view's lower edge.
+    const QPoint overlap = intro.Command1->geometry().center();
+    QVERIFY(intro.OLE1->geometry().contains(overlap));
+    QCOMPARE(intro.childAt(overlap), static_cast<QWidget *>(intro.Command1));
+
+    intro.Command1->click();
+    Form2 &calibration = Forms::form2();
+    QVERIFY(QTest::qWaitForWindowExposed(&calibration));
+    QTRY_COMPARE(calibration.Incr, 0.51);
+    calibration.HScroll1->setValue(4);
+    QCOMPARE(calibration.Text1->text(), QStringLiteral("0,59"));
+
+    // A second press: the same screen, its calibration starting over.
+    intro.Command1->click();
+    QCOMPARE(&Forms::form2(), &calibration);
+    QCOMPARE(calibration.Text1->text(), QStringLiteral("0,51"));
+    QCOMPARE(calibration.HScroll1->value(), 4);
 }
 
 QTEST_MAIN(FrameTest)
