@@ -5,10 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
-Surface::Surface() : m_image(1, 1, QImage::Format_RGB32)
-{
-    m_image.fill(m_background);
-}
+Surface::Surface() = default;
 
 void Surface::resize(QSize logicalPixels, qreal devicePixelRatio, double dpi)
 {
@@ -16,11 +13,12 @@ void Surface::resize(QSize logicalPixels, qreal devicePixelRatio, double dpi)
     m_scale.setClientSize(QSizeF(logicalPixels), dpi);
     const QSize device(std::max(1, int(std::ceil(logicalPixels.width() * m_dpr))),
                        std::max(1, int(std::ceil(logicalPixels.height() * m_dpr))));
-    if (device.width() <= m_image.width() && device.height() <= m_image.height())
+    if (!m_image.isNull() && device.width() <= m_image.width() && device.height() <= m_image.height())
         return;
     QImage grown(device.expandedTo(m_image.size()), QImage::Format_RGB32);
     grown.fill(m_background);
-    QPainter(&grown).drawImage(0, 0, m_image);
+    if (!m_image.isNull())
+        QPainter(&grown).drawImage(0, 0, m_image);
     m_image = grown;
     changed();
 }
@@ -52,6 +50,8 @@ void Surface::Line(float x1, float y1, float x2, float y2)
 {
     if (m_log)
         m_log->line(x1, y1, x2, y2);
+    if (m_image.isNull())
+        return;
     const int pen = devicePenWidth();
     const QRectF bounds = QRectF(m_image.rect()).adjusted(-pen, -pen, pen, pen);
     const std::optional<QLineF> visible =

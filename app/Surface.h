@@ -23,6 +23,7 @@ public:
     Surface();
 
     // Follows the client area; a larger area keeps the picture and adds background.
+    // Until the first resize there is no picture.
     void resize(QSize logicalPixels, qreal devicePixelRatio, double dpi);
     const QImage &image() const { return m_image; }
     qreal devicePixelRatio() const { return m_dpr; }

@@ -12,7 +12,6 @@ Surface surfaceOf(QSize pixels, qreal dpr = 1.0)
     Surface surface;
     surface.setColors(Qt::black, QColor(240, 240, 240));
     surface.resize(pixels, dpr, 96.0);
-    surface.Cls();
     return surface;
 }
 
@@ -186,6 +185,7 @@ void SurfaceTest::lineInForeground()
 void SurfaceTest::clsAndGrowth()
 {
     Surface surface = surfaceOf(QSize(50, 50));
+    QCOMPARE(countPixels(surface.image(), QColor(240, 240, 240)), 50 * 50);
     surface.setScaleMode(0);
     surface.setScaleWidth(50);
     surface.setScaleHeight(50);
