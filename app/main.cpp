@@ -1,5 +1,6 @@
-#include "app/Forms.h"
-#include "docs/Form1.h"
+#include "pages/Form1.h"
+#include "runtime/About.h"
+#include "runtime/Single.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -21,9 +22,10 @@ int main(int argc, char *argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Elica"));
-    Forms::form1().Show();
+    QApplication::setApplicationName(About::name());
+    QApplication::setApplicationVersion(About::version());
+    Single::instance<Form1>().Show();
     const int status = QApplication::exec();
-    Forms::destroyAll();
+    Single::destroyAll();
     return status;
 }

@@ -1,10 +1,10 @@
 // How long the two drawing procedures take on a maximised screen, beside the
 // fastest the painter can put the same dots into the same image.
-#include "app/Forms.h"
-#include "app/Surface.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
+#include "runtime/Single.h"
+#include "runtime/Surface.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -35,7 +35,7 @@ private:
 
 Form4 &drawingScreen()
 {
-    Form3 &set = Forms::form3();
+    Form3 &set = Single::instance<Form3>();
     set.VALa = 20.0;
     set.VALb = 15.0;
     set.VALc = 10.0;
@@ -44,8 +44,8 @@ Form4 &drawingScreen()
     set.VALp = 1.0;
     set.AA = 45.0;
     set.AB = 45.0;
-    Forms::form2().Incr = 1005.0 / 1280.0;
-    Form4 &form = Forms::form4();
+    Single::instance<Form2>().Incr = 1005.0 / 1280.0;
+    Form4 &form = Single::instance<Form4>();
     form.surface().resize(maximised, 1.0, 96.0);
     form.Form_Activate();
     return form;
@@ -53,7 +53,7 @@ Form4 &drawingScreen()
 
 Form2 &calibrationScreen()
 {
-    Form2 &form = Forms::form2();
+    Form2 &form = Single::instance<Form2>();
     form.surface().resize(maximised, 1.0, 96.0);
     form.Form_Activate();
     return form;
@@ -118,6 +118,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    Forms::destroyAll();
+    Single::destroyAll();
     return 0;
 }

@@ -1,14 +1,14 @@
 #include "calibration/Form2.h"
-#include "app/Angles.h"
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/MessageBox.h"
-#include "app/NumberText.h"
-#include "app/Palette.h"
-#include "app/Program.h"
-#include "app/WrappingButton.h"
 #include "calibration/CalibrationFigure.h"
 #include "parameters/Form3.h"
+#include "runtime/Angles.h"
+#include "runtime/Controls.h"
+#include "runtime/MessageBox.h"
+#include "runtime/NumberText.h"
+#include "runtime/Palette.h"
+#include "runtime/Program.h"
+#include "runtime/Single.h"
+#include "runtime/WrappingButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -73,9 +73,9 @@ void Form2::HScroll1_Change()
 void Form2::Command1_Click()
 {
     if (Incr > 0.53)
-        Forms::form3().Show();
+        Single::instance<Form3>().Show();
     else
-        MsgBox(QStringLiteral("Impostare la risoluzione SCHERMO"));
+        showMessage(QStringLiteral("Impostare la risoluzione SCHERMO"));
 }
 
 void Form2::Command3_Click()

@@ -2,7 +2,7 @@
 // The calibration screen: the user moves the scroll bar until the test figure
 // is a true circle, which fixes the aspect factor Incr of the drawing surface.
 
-#include "app/Screen.h"
+#include "runtime/Screen.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,13 +1,13 @@
 #include "drawing/Form4.h"
-#include "app/Angles.h"
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/Palette.h"
-#include "app/Program.h"
 #include "calibration/Form2.h"
 #include "drawing/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/Form3.h"
+#include "runtime/Angles.h"
+#include "runtime/Controls.h"
+#include "runtime/Palette.h"
+#include "runtime/Program.h"
+#include "runtime/Single.h"
 
 #include <QPushButton>
 #include <cmath>
@@ -38,7 +38,7 @@ Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
 
 bool Form4::copyParameters()
 {
-    const Form3 &set = Forms::form3();
+    const Form3 &set = Single::instance<Form3>();
     // A set left incomplete by a failed validation (the user may click back into
     // this screen afterwards) is not drawn: the picture and the colour stay.
     for (const ParamValue *value : {&set.VALa, &set.VALb, &set.VALc, &set.VALd, &set.VALe, &set.VALp, &set.AA, &set.AB})
@@ -71,7 +71,7 @@ void Form4::Form_Activate()
     s.setScaleMode(UserScale::Centimetre);
     s.setDrawWidth(2);
     s.setScaleWidth(surfaceWidth);
-    s.setScaleHeight(float(double(s.ScaleWidth()) * Forms::form2().Incr));
+    s.setScaleHeight(float(double(s.ScaleWidth()) * Single::instance<Form2>().Incr));
 
     CX = s.ScaleWidth() / 2.0f + centreShift;
     CY = s.ScaleHeight() / 2.0f;
@@ -99,7 +99,7 @@ void Form4::TRASFORM()
 
 void Form4::CALCOLA()
 {
-    Form3 &set = Forms::form3();
+    Form3 &set = Single::instance<Form3>();
     set.Miocolor = ColourCounter::advanced(set.Miocolor);
     Surface &s = surface();
     const QColor colour = QBColor(set.Miocolor);
@@ -126,13 +126,13 @@ void Form4::CALCOLA()
 
 void Form4::Command1_Click()
 {
-    Forms::form3().Show();
+    Single::instance<Form3>().Show();
 }
 
 void Form4::Command2_Click()
 {
     surface().Cls();
-    Forms::form3().Show();
+    Single::instance<Form3>().Show();
 }
 
 void Form4::Command3_Click()

@@ -3,7 +3,7 @@
 // aspect factor, scales its surface, draws the three axis lines and the curve
 // in the next palette colour over the current picture.
 
-#include "app/Screen.h"
+#include "runtime/Screen.h"
 
 class QPushButton;
 

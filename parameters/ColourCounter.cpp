@@ -1,5 +1,5 @@
 #include "parameters/ColourCounter.h"
-#include "app/Int16.h"
+#include "runtime/Int16.h"
 
 int16_t ColourCounter::normalised(int16_t counter)
 {

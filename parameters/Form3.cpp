@@ -1,13 +1,13 @@
 #include "parameters/Form3.h"
-#include "app/Controls.h"
-#include "app/Forms.h"
-#include "app/MessageBox.h"
-#include "app/NumberText.h"
-#include "app/Program.h"
-#include "docs/DocumentView.h"
-#include "docs/HelpPage.h"
 #include "drawing/Form4.h"
+#include "pages/DocumentView.h"
+#include "pages/HelpPage.h"
 #include "parameters/ColourCounter.h"
+#include "runtime/Controls.h"
+#include "runtime/MessageBox.h"
+#include "runtime/NumberText.h"
+#include "runtime/Program.h"
+#include "runtime/Single.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -113,7 +113,7 @@ void Form3::Form_Activate()
 
 void Form3::reject(QLineEdit *field, ParamValue &variable, const QString &message)
 {
-    MsgBox(message);
+    showMessage(message);
     field->setText(QString());
     Controls::setBackColor(field, Controls::red);
     variable = ParamValue::failureMark();
@@ -156,7 +156,7 @@ void Form3::Command2_Click()
             return;
     }
     Miocolor = ColourCounter::normalised(Miocolor);
-    Forms::form4().Show();
+    Single::instance<Form4>().Show();
 }
 
 void Form3::Command1_Click()

@@ -2,8 +2,8 @@
 // The parameter screen: eight fields validated in order into the parameter set,
 // which the drawing screen copies, and the colour counter of the curves.
 
-#include "app/Screen.h"
 #include "parameters/ParamValue.h"
+#include "runtime/Screen.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 #include "parameters/ParamValue.h"
-#include "app/Failure.h"
+#include "runtime/Failure.h"
 
 ParamValue ParamValue::failureMark()
 {

@@ -2,9 +2,9 @@
 // What the screen tests share: a log of what a surface was asked to draw, and
 // the program's message boxes and ending recorded instead of shown.
 
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "app/Surface.h"
+#include "runtime/MessageBox.h"
+#include "runtime/Program.h"
+#include "runtime/Surface.h"
 
 #include <QLineF>
 #include <QList>

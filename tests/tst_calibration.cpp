@@ -1,11 +1,11 @@
 // The calibration screen: its figure for an aspect factor, and how the scroll
 // bar, the activation and "OK - continua" set and judge the factor.
 #include "TestSupport.h"
-#include "app/Forms.h"
-#include "app/NumberText.h"
-#include "app/ScreenFlow.h"
 #include "calibration/Form2.h"
 #include "parameters/Form3.h"
+#include "runtime/NumberText.h"
+#include "runtime/ScreenFlow.h"
+#include "runtime/Single.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,7 +22,7 @@ constexpr float leftmost = 56816.31640625f;
 class CalibrationTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { Forms::destroyAll(); }
+    void cleanup() { Single::destroyAll(); }
 
     void figure_data();
     void figure();
@@ -45,7 +45,7 @@ void CalibrationTest::figure()
     QFETCH(double, incr);
     QFETCH(float, scaleHeight);
     QFETCH(float, centreY);
-    Form2 &form = Forms::form2();
+    Form2 &form = Single::instance<Form2>();
     form.surface().resize(QSize(1280, 1005), 1.0, 96.0);
     form.P1 = 0.0174532924f;
     form.Incr = incr;
@@ -79,7 +79,7 @@ void CalibrationTest::figure()
 void CalibrationTest::eachEventDrawsTheCircleTwice()
 {
     ProgramRecorder recorder;
-    Form2 &form = Forms::form2();
+    Form2 &form = Single::instance<Form2>();
     form.surface().resize(QSize(1280, 1005), 1.0, 96.0);
     DrawingLog log(form.surface());
     form.Form_Activate();
@@ -96,7 +96,7 @@ void CalibrationTest::eachEventDrawsTheCircleTwice()
 void CalibrationTest::barValuesShowTwoDecimals()
 {
     ProgramRecorder recorder;
-    Form2 &form = Forms::form2();
+    Form2 &form = Single::instance<Form2>();
     form.Form_Activate();
     for (int value = 30; value >= 1; --value) {
         form.HScroll1->setValue(value);
@@ -116,7 +116,7 @@ void CalibrationTest::barValuesShowTwoDecimals()
 void CalibrationTest::calibrationStates()
 {
     ProgramRecorder recorder;
-    Form2 &form = Forms::form2();
+    Form2 &form = Single::instance<Form2>();
     QCOMPARE(form.HScroll1->value(), 1);
     QCOMPARE(form.Text1->text(), QStringLiteral("Text1"));
     form.Show();
@@ -129,7 +129,7 @@ void CalibrationTest::calibrationStates()
     QCOMPARE(form.Incr, 0.51);
     form.Command1->click();
     QCOMPARE(recorder.messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
-    QVERIFY(!Forms::exists<Form3>());
+    QVERIFY(!Single::exists<Form3>());
 
     // 1 -> 2: the factor goes up, nothing is cleared, accepted.
     form.HScroll1->setValue(2);
@@ -137,9 +137,9 @@ void CalibrationTest::calibrationStates()
     QCOMPARE(form.Text1->text(), QStringLiteral("0,55"));
     form.Command1->click();
     QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY(Forms::exists<Form3>());
-    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form3()));
-    QCOMPARE(ScreenFlow::instance().activeScreen(), &Forms::form3());
+    QVERIFY(Single::exists<Form3>());
+    QVERIFY(QTest::qWaitForWindowExposed(&Single::instance<Form3>()));
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &Single::instance<Form3>());
 
     // 2 -> 1: the factor goes down, the surface is cleared first; 0.53 is refused.
     form.HScroll1->setValue(1);

@@ -1,11 +1,11 @@
 // The drawing screen's numbers: scale, centre, axis lines and the curve,
 // dot by dot, from a parameter set and an aspect factor.
 #include "TestSupport.h"
-#include "app/Forms.h"
-#include "app/Palette.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
+#include "runtime/Palette.h"
+#include "runtime/Single.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -33,7 +33,7 @@ struct Parameters {
 
 void setParameters(const Parameters &p)
 {
-    Form3 &set = Forms::form3();
+    Form3 &set = Single::instance<Form3>();
     set.VALa = p.a;
     set.VALb = p.b;
     set.VALc = p.c;
@@ -46,8 +46,8 @@ void setParameters(const Parameters &p)
 
 Form4 &drawingScreen(double incr, QSize pixels = QSize(1280, 960))
 {
-    Forms::form2().Incr = incr;
-    Form4 &form = Forms::form4();
+    Single::instance<Form2>().Incr = incr;
+    Form4 &form = Single::instance<Form4>();
     form.surface().resize(pixels, 1.0, 96.0);
     return form;
 }
@@ -61,7 +61,7 @@ bool near(double actual, double expected, double tolerance)
 class CurveTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { Forms::destroyAll(); }
+    void cleanup() { Single::destroyAll(); }
 
     void scaleCentreAndAxes_data();
     void scaleCentreAndAxes();
@@ -215,7 +215,7 @@ void CurveTest::colourAdvancesPerActivation()
 {
     setParameters({});
     Form4 &form = drawingScreen(0.75);
-    Form3 &set = Forms::form3();
+    Form3 &set = Single::instance<Form3>();
     QList<int> colours;
     for (int i = 0; i < 17; ++i) {
         CurveLog log(form);
@@ -295,7 +295,7 @@ void CurveTest::incompleteSetDrawsNothing()
     Form4 &form = drawingScreen(0.75);
     form.Form_Activate();
     const QImage before = form.surface().image();
-    Form3 &set = Forms::form3();
+    Form3 &set = Single::instance<Form3>();
     QCOMPARE(int(set.Miocolor), 1);
 
     set.VALc = ParamValue::failureMark();

@@ -1,16 +1,16 @@
 // The program frame: when activation handlers run, single screens, the
 // navigation between screens, ending the program and the failure path.
-#include "app/Failure.h"
-#include "app/Forms.h"
-#include "app/MessageBox.h"
-#include "app/Program.h"
-#include "app/Screen.h"
-#include "app/ScreenFlow.h"
 #include "calibration/Form2.h"
-#include "docs/DocumentView.h"
-#include "docs/Form1.h"
 #include "drawing/Form4.h"
+#include "pages/DocumentView.h"
+#include "pages/Form1.h"
 #include "parameters/Form3.h"
+#include "runtime/Failure.h"
+#include "runtime/MessageBox.h"
+#include "runtime/Program.h"
+#include "runtime/Screen.h"
+#include "runtime/ScreenFlow.h"
+#include "runtime/Single.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,7 +79,7 @@ void FrameTest::init()
 
 void FrameTest::cleanup()
 {
-    Forms::destroyAll();
+    Single::destroyAll();
 }
 
 void FrameTest::showRunsActivationOnce()
@@ -148,43 +148,43 @@ void FrameTest::otherWindowsAreNotScreens()
 
 void FrameTest::closeControlKeepsTheScreen()
 {
-    Form2 &calibration = Forms::form2();
+    Form2 &calibration = Single::instance<Form2>();
     showAndWait(calibration);
     calibration.HScroll1->setValue(5);
     QVERIFY(calibration.close());
     QVERIFY(!calibration.isVisible());
-    QVERIFY(Forms::exists<Form2>());
+    QVERIFY(Single::exists<Form2>());
     QCOMPARE(calibration.HScroll1->value(), 5);
     QVERIFY(m_endings.isEmpty());
 
     showAndWait(calibration);
     QVERIFY(calibration.isVisible());
-    QCOMPARE(&Forms::form2(), &calibration);
+    QCOMPARE(&Single::instance<Form2>(), &calibration);
     QCOMPARE(calibration.HScroll1->value(), 5);
     QCOMPARE(calibration.Incr, 0.51);
 }
 
 void FrameTest::screensAreSingleAndCreatedOnFirstUse()
 {
-    QVERIFY(!Forms::exists<Form3>());
+    QVERIFY(!Single::exists<Form3>());
     // Reading a variable creates the screen without showing it or running a handler.
-    QCOMPARE(int(Forms::form3().Miocolor), 0);
-    QVERIFY(Forms::exists<Form3>());
-    QVERIFY(!Forms::form3().isVisible());
-    QCOMPARE(Forms::form3().Text1->text(), QStringLiteral("20"));
-    QCOMPARE(&Forms::form3(), &Forms::form3());
-    QVERIFY(!Forms::exists<Form4>());
-    QVERIFY(Forms::form2().Incr == 0);
+    QCOMPARE(int(Single::instance<Form3>().Miocolor), 0);
+    QVERIFY(Single::exists<Form3>());
+    QVERIFY(!Single::instance<Form3>().isVisible());
+    QCOMPARE(Single::instance<Form3>().Text1->text(), QStringLiteral("20"));
+    QCOMPARE(&Single::instance<Form3>(), &Single::instance<Form3>());
+    QVERIFY(!Single::exists<Form4>());
+    QVERIFY(Single::instance<Form2>().Incr == 0);
 }
 
 void FrameTest::navigation()
 {
-    Form1 &intro = Forms::form1();
+    Form1 &intro = Single::instance<Form1>();
     showAndWait(intro);
-    QVERIFY(!Forms::exists<Form2>());
+    QVERIFY(!Single::exists<Form2>());
 
     QTest::mouseClick(intro.Command1, Qt::LeftButton);
-    Form2 &calibration = Forms::form2();
+    Form2 &calibration = Single::instance<Form2>();
     QVERIFY(QTest::qWaitForWindowExposed(&calibration));
     QTRY_COMPARE(calibration.Text1->text(), QStringLiteral("0,51"));
     QVERIFY(intro.isVisible());
@@ -192,14 +192,14 @@ void FrameTest::navigation()
     // Refused at 0.51, accepted once the bar is moved.
     QTest::mouseClick(calibration.Command1, Qt::LeftButton);
     QCOMPARE(m_messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
-    QVERIFY(!Forms::exists<Form3>());
+    QVERIFY(!Single::exists<Form3>());
     calibration.HScroll1->setValue(2);
     QTest::mouseClick(calibration.Command1, Qt::LeftButton);
-    Form3 &parameters = Forms::form3();
+    Form3 &parameters = Single::instance<Form3>();
     QVERIFY(QTest::qWaitForWindowExposed(&parameters));
 
     QTest::mouseClick(parameters.Command2, Qt::LeftButton);
-    Form4 &drawing = Forms::form4();
+    Form4 &drawing = Single::instance<Form4>();
     QVERIFY(QTest::qWaitForWindowExposed(&drawing));
     QTRY_COMPARE(int(parameters.Miocolor), 1);
 
@@ -227,38 +227,38 @@ void FrameTest::esciEndsTheProgram_data()
 void FrameTest::esciEndsTheProgram()
 {
     QFETCH(int, screen);
-    QPushButton *esci = screen == 2 ? Forms::form2().Command3
-                      : screen == 3 ? Forms::form3().Command1
-                                    : Forms::form4().Command3;
+    QPushButton *esci = screen == 2 ? Single::instance<Form2>().Command3
+                      : screen == 3 ? Single::instance<Form3>().Command1
+                                    : Single::instance<Form4>().Command3;
     QCOMPARE(esci->text(), QStringLiteral("ESCI"));
     esci->click();
     QCOMPARE(m_endings, QList<int>{0});
 
     // Once ending, no further handler runs.
-    Forms::form3().Text1->setText(QStringLiteral("x"));
-    Forms::form3().Command2->click();
+    Single::instance<Form3>().Text1->setText(QStringLiteral("x"));
+    Single::instance<Form3>().Command2->click();
     QVERIFY(m_messages.isEmpty());
     QCOMPARE(m_endings, QList<int>{0});
 }
 
 void FrameTest::closingTheIntroScreenDoesNotEndTheProgram()
 {
-    Form1 &intro = Forms::form1();
+    Form1 &intro = Single::instance<Form1>();
     showAndWait(intro);
     intro.Command1->click();
-    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form2()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Single::instance<Form2>()));
 
     bool runningWithoutIntro = false;
     QTimer::singleShot(0, &intro, [&] { intro.close(); });
     QTimer::singleShot(100, &intro, [&] {
         runningWithoutIntro = true;
-        Forms::form2().close();
+        Single::instance<Form2>().close();
     });
     QTimer::singleShot(5000, &intro, [] { QCoreApplication::exit(99); });
     // The event loop ends when the last screen window is closed, not before.
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(runningWithoutIntro);
-    QVERIFY(Forms::exists<Form1>());
+    QVERIFY(Single::exists<Form1>());
 }
 
 void FrameTest::failureEndsTheProgramAfterAMessage()
@@ -311,7 +311,7 @@ void FrameTest::buttonsAtTheirDesignPlaces()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     QFETCH(QRect, twips);
-    const QList<Screen *> screens{&Forms::form1(), &Forms::form2(), &Forms::form3(), &Forms::form4()};
+    const QList<Screen *> screens{&Single::instance<Form1>(), &Single::instance<Form2>(), &Single::instance<Form3>(), &Single::instance<Form4>()};
     Screen *form = screens[screen - 1];
     QCOMPARE(form->windowTitle(), QStringLiteral("Form%1").arg(screen));
     const QList<QPushButton *> buttons = form->findChildren<QPushButton *>();
@@ -327,7 +327,7 @@ void FrameTest::buttonsAtTheirDesignPlaces()
 
 void FrameTest::introFocusAndRepeatedAvanti()
 {
-    Form1 &intro = Forms::form1();
+    Form1 &intro = Single::instance<Form1>();
     QCOMPARE(intro.size(), QSize(778, 571));
     showAndWait(intro);
     QCOMPARE(intro.focusWidget(), static_cast<QWidget *>(intro.OLE1));
@@ -339,7 +339,7 @@ void FrameTest::introFocusAndRepeatedAvanti()
     QCOMPARE(intro.childAt(overlap), static_cast<QWidget *>(intro.Command1));
 
     intro.Command1->click();
-    Form2 &calibration = Forms::form2();
+    Form2 &calibration = Single::instance<Form2>();
     QVERIFY(QTest::qWaitForWindowExposed(&calibration));
     QTRY_COMPARE(calibration.Incr, 0.51);
     calibration.HScroll1->setValue(4);
@@ -347,7 +347,7 @@ void FrameTest::introFocusAndRepeatedAvanti()
 
     // A second press: the same screen, its calibration starting over.
     intro.Command1->click();
-    QCOMPARE(&Forms::form2(), &calibration);
+    QCOMPARE(&Single::instance<Form2>(), &calibration);
     QCOMPARE(calibration.Text1->text(), QStringLiteral("0,51"));
     QCOMPARE(calibration.HScroll1->value(), 4);
 }

@@ -6,10 +6,10 @@
 // The texts come from a seeded generator; the seed is printed, and
 // ELICA_FUZZ_SEED=<seed> replays a run.
 #include "TestSupport.h"
-#include "app/Failure.h"
-#include "app/Forms.h"
-#include "app/NumberText.h"
 #include "parameters/Form3.h"
+#include "runtime/Failure.h"
+#include "runtime/NumberText.h"
+#include "runtime/Single.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -244,7 +244,7 @@ void FuzzTest::initTestCase()
 
 void FuzzTest::cleanup()
 {
-    Forms::destroyAll();
+    Single::destroyAll();
     QLocale::setDefault(QLocale::system());
 }
 
@@ -318,7 +318,7 @@ void FuzzTest::fieldValidation()
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     const QList<QLineEdit *> fields = {form.Text1, form.Text2, form.Text3, form.Text4,
                                        form.Text5, form.Text6, form.Text7, form.Text8};
     const QList<ParamValue *> variables = {&form.VALa, &form.VALb, &form.VALc, &form.VALd,

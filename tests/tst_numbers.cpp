@@ -1,14 +1,14 @@
 // Plain rules without a window: number text, palette, 16-bit counter, angles,
 // the projection's arithmetic and the clipping of what is drawn.
-#include "app/Angles.h"
-#include "app/Clip.h"
-#include "app/Failure.h"
-#include "app/Int16.h"
-#include "app/NumberText.h"
-#include "app/Palette.h"
 #include "drawing/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/ParamValue.h"
+#include "runtime/Angles.h"
+#include "runtime/Clip.h"
+#include "runtime/Failure.h"
+#include "runtime/Int16.h"
+#include "runtime/NumberText.h"
+#include "runtime/Palette.h"
 
 #include <QtTest>
 #include <bit>

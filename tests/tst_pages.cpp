@@ -1,9 +1,9 @@
 // The intro and parameter help pages, rendered at 96 DPI: where their ink
 // lies, the red words, and the faces the positions depend on.
-#include "docs/DocumentView.h"
-#include "docs/Faces.h"
-#include "docs/HelpPage.h"
-#include "docs/IntroPage.h"
+#include "pages/DocumentView.h"
+#include "pages/Faces.h"
+#include "pages/HelpPage.h"
+#include "pages/IntroPage.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -2,12 +2,12 @@
 // field, what the parameter set holds before, at and after a stop, the colour
 // counter, and the layout the user sees.
 #include "TestSupport.h"
-#include "app/Forms.h"
-#include "app/Palette.h"
-#include "app/ScreenFlow.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
+#include "runtime/Palette.h"
+#include "runtime/ScreenFlow.h"
+#include "runtime/Single.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -39,8 +39,8 @@ class ParametersTest : public QObject {
     Q_OBJECT
 private slots:
     // The drawing screen scales itself by the calibration's factor.
-    void init() { Forms::form2().Incr = 0.75; }
-    void cleanup() { Forms::destroyAll(); }
+    void init() { Single::instance<Form2>().Incr = 0.75; }
+    void cleanup() { Single::destroyAll(); }
 
     void captionsAndDefaults();
     void firstAvantiWithTheDefaults();
@@ -57,7 +57,7 @@ private slots:
 
 void ParametersTest::captionsAndDefaults()
 {
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     QCOMPARE(form.windowTitle(), QStringLiteral("Form3"));
     QCOMPARE(form.Frame5->title(), QStringLiteral("Valori PROSPETTICI solo ASSONOMETRICI"));
     QCOMPARE(form.Label1->text(), QStringLiteral("IMPOSTARE I VALORI DELLE COSTANTI"));
@@ -102,15 +102,15 @@ void ParametersTest::captionsAndDefaults()
 void ParametersTest::firstAvantiWithTheDefaults()
 {
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Command2_Click();
     QVERIFY(recorder.messages.isEmpty());
     QList<double> numbers;
     for (ParamValue *value : variables(form))
         numbers << value->number();
     QCOMPARE(numbers, (QList<double>{20, 15, 10, 5, 3, 1, 45, 45}));
-    QVERIFY(Forms::exists<Form4>());
-    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form4()));
+    QVERIFY(Single::exists<Form4>());
+    QVERIFY(QTest::qWaitForWindowExposed(&Single::instance<Form4>()));
     QTRY_COMPARE(int(form.Miocolor), 1);
 }
 
@@ -135,7 +135,7 @@ void ParametersTest::firstBadFieldStopsTheChain()
     QFETCH(QString, text);
     QFETCH(QString, message);
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     // An earlier chain left numbers (and, in the last field, a mark) behind.
     for (ParamValue *value : variables(form))
         *value = -1.0;
@@ -168,14 +168,14 @@ void ParametersTest::firstBadFieldStopsTheChain()
             QCOMPARE(value.number(), -1.0);
     }
     QCOMPARE(int(form.Miocolor), 9);
-    QVERIFY(!Forms::exists<Form4>());
+    QVERIFY(!Single::exists<Form4>());
     QVERIFY(recorder.endings.isEmpty());
 }
 
 void ParametersTest::onlyTheFirstBadFieldIsReported()
 {
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Text2->setText(QStringLiteral("x"));
     form.Text6->setText(QStringLiteral("y"));
     form.Command2->click();
@@ -209,7 +209,7 @@ void ParametersTest::ratioMustNotBeZero()
     QFETCH(QString, text);
     QFETCH(bool, zero);
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Text5->setText(text);
     form.LeggiText5();
     if (zero) {
@@ -227,7 +227,7 @@ void ParametersTest::ratioMustNotBeZero()
 void ParametersTest::correctedFieldStaysRedUntilActivation()
 {
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Text4->setText(QString());
     form.Command2->click();
     QCOMPARE(backColor(form.Text4), red);
@@ -262,21 +262,21 @@ void ParametersTest::counterNormalisation()
     QFETCH(int, before);
     QFETCH(int, drawnIn);
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Miocolor = int16_t(before);
     form.Command2->click();
-    QVERIFY(QTest::qWaitForWindowExposed(&Forms::form4()));
+    QVERIFY(QTest::qWaitForWindowExposed(&Single::instance<Form4>()));
     QTRY_COMPARE(int(form.Miocolor), drawnIn);
 }
 
 void ParametersTest::avantiWithTheDrawingOpenDrawsAgain()
 {
     ProgramRecorder recorder;
-    Form3 &form = Forms::form3();
+    Form3 &form = Single::instance<Form3>();
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.Command2->click();
-    Form4 &drawing = Forms::form4();
+    Form4 &drawing = Single::instance<Form4>();
     QVERIFY(QTest::qWaitForWindowExposed(&drawing));
     QTRY_COMPARE(int(form.Miocolor), 1);
 

@@ -1,7 +1,7 @@
 // The drawing surface: user scale to pixels, dots, lines, clearing, growing.
-#include "app/Failure.h"
-#include "app/Palette.h"
-#include "app/Surface.h"
+#include "runtime/Failure.h"
+#include "runtime/Palette.h"
+#include "runtime/Surface.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,6 +1,0 @@
-#pragma once
-// The three formulas of the intro page, each placed at the end of its line.
-
-#include "docs/Formula.h"
-
-const QList<Formula> &introFormulas();

@@ -1,6 +1,0 @@
-#pragma once
-// The intro page: what the figure is, with its three defining formulas.
-
-#include "docs/Page.h"
-
-const Page &introPage();

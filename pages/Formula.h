@@ -1,0 +1,31 @@
+#pragma once
+// A formula set on a page: runs of text on their baselines, horizontal bars
+// (overbars, fraction bars) and braces, placed relative to the formula's origin.
+
+#include "pages/Brace.h"
+#include "pages/PageText.h"
+
+#include <QList>
+
+// A run of the formula; y is below the main baseline (negative: above it).
+struct Piece {
+    double x;
+    double y;
+    Run run;
+};
+
+// A thin horizontal line, y measured as for a piece.
+struct Bar {
+    double left;
+    double right;
+    double y;
+};
+
+struct Formula {
+    QPointF originMm; // the left end of the main baseline, on the page
+    QList<Piece> pieces;
+    QList<Bar> bars = {};
+    QList<Brace> braces = {}; // relative to the origin, like the pieces
+};
+
+void drawFormula(QPainter &mmPainter, const Formula &formula);

@@ -1,0 +1,6 @@
+#pragma once
+// The parameter help page, about the two viewing angles.
+
+#include "pages/Page.h"
+
+const Page &helpPage();

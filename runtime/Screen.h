@@ -1,0 +1,39 @@
+#pragma once
+// A screen of the program: a top-level window whose client area is a drawing
+// surface under its controls, laid out in twips, with an activation handler.
+
+#include "runtime/Surface.h"
+
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    Screen(const QString &caption, QSize clientTwips, bool opensMaximised);
+    ~Screen() override;
+
+    Surface &surface() { return m_surface; }
+    bool opensMaximised() const { return m_opensMaximised; }
+
+    // Shows the screen modeless (or only activates it when already visible).
+    void Show();
+
+    // Runs each time the screen becomes the program's active screen.
+    virtual void Form_Activate() {}
+
+protected:
+    // Places a control at a design position in twips, relative to its parent.
+    static void place(QWidget *control, int left, int top, int width, int height);
+    // Connects a button's click to a handler of the program.
+    void onClick(QAbstractButton *button, std::function<void()> handler);
+
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    Surface m_surface;
+    bool m_opensMaximised;
+};

@@ -1,0 +1,19 @@
+target_sources(elica_core PRIVATE
+  runtime/About.h
+  runtime/Failure.h
+  runtime/Int16.h runtime/Int16.cpp
+  runtime/Palette.h runtime/Palette.cpp
+  runtime/NumberText.h runtime/NumberText.cpp
+  runtime/Twips.h runtime/Twips.cpp
+  runtime/Angles.h runtime/Angles.cpp
+  runtime/Controls.h runtime/Controls.cpp
+  runtime/WrappingButton.h runtime/WrappingButton.cpp
+  runtime/UserScale.h runtime/UserScale.cpp
+  runtime/Clip.h runtime/Clip.cpp
+  runtime/Surface.h runtime/Surface.cpp
+  runtime/MessageBox.h runtime/MessageBox.cpp
+  runtime/Program.h runtime/Program.cpp
+  runtime/ScreenFlow.h runtime/ScreenFlow.cpp
+  runtime/Screen.h runtime/Screen.cpp
+  runtime/Single.h runtime/Single.cpp
+)
