@@ -1,5 +1,6 @@
 #include "pages/Form1.h"
 #include "runtime/About.h"
+#include "runtime/CommandLine.h"
 #include "runtime/Single.h"
 
 #include <QApplication>
@@ -7,8 +8,12 @@
 #include <cstdlib>
 
 namespace {
-bool hasDisplay()
+bool hasDisplay(int argc, char *argv[])
 {
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            return true;
+    }
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
         || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
@@ -16,14 +21,23 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
-    if (!hasDisplay()) {
+    // Without a display the toolkit still takes its own options, on a platform
+    // that needs none, so that --help and --version answer there too.
+    const bool display = hasDisplay(argc, argv);
+    if (!display)
+        qputenv("QT_QPA_PLATFORM", "minimal");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(About::name());
+    QApplication::setApplicationVersion(About::version());
+    QApplication::setDesktopFileName(QStringLiteral(ELICA_APP_ID));
+    const CommandLine::Reading reading = CommandLine::read(QApplication::arguments());
+    if (!reading.start)
+        return reading.status;
+    if (!display) {
         std::fprintf(stderr, "elica: nessuno schermo (DISPLAY e WAYLAND_DISPLAY non impostati); "
                              "per avviarlo senza schermo: xvfb-run -a %s\n", argv[0]);
         return 2;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(About::name());
-    QApplication::setApplicationVersion(About::version());
     Single::instance<Form1>().Show();
     const int status = QApplication::exec();
     Single::destroyAll();

@@ -16,4 +16,5 @@ target_sources(elica_core PRIVATE
   runtime/ScreenFlow.h runtime/ScreenFlow.cpp
   runtime/Screen.h runtime/Screen.cpp
   runtime/Single.h runtime/Single.cpp
+  runtime/CommandLine.h runtime/CommandLine.cpp
 )
