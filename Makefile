@@ -3,12 +3,14 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-urw-base35 \
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 \
             xvfb xauth openbox xdotool imagemagick x11-utils
+# What check-package runs the package through.
+PACKAGES += lintian desktop-file-utils appstream man-db
 BENCH_PACKAGES := libbenchmark-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench build deps bench-deps package check-asan clean
+.PHONY: run test bench build deps bench-deps package check-package check-asan clean
 
 run: build
 	$(BUILD)/elica
@@ -40,6 +42,21 @@ bench-deps:
 
 package: build
 	cd $(BUILD) && cpack
+
+# The package as a distribution would take it, built afresh: lintian fails on
+# any error or warning (the package carries no overrides), and the desktop
+# entry, the AppStream metainfo and the manual page are checked as installed.
+CHECK_ROOT := $(BUILD)/package-check
+check-package: build
+	rm -f $(BUILD)/elica_*.deb
+	cd $(BUILD) && cpack
+	rm -rf $(CHECK_ROOT) && dpkg-deb -x $(BUILD)/elica_*.deb $(CHECK_ROOT)
+	lintian --fail-on error,warning $(BUILD)/elica_*.deb
+	@out=$$(desktop-file-validate $(CHECK_ROOT)/usr/share/applications/*.desktop 2>&1); \
+	  echo "desktop-file-validate: $${out:-silent}"; [ -z "$$out" ]
+	appstreamcli validate --no-net $(CHECK_ROOT)/usr/share/metainfo/*.metainfo.xml
+	@out=$$(man --warnings -l $(CHECK_ROOT)/usr/share/man/man1/elica.1.gz 2>&1 >/dev/null); \
+	  echo "man --warnings: $${out:-silent}"; [ -z "$$out" ]
 
 # The unit and widget tests once more, built with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer.
