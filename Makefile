@@ -5,8 +5,9 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 \
             xvfb xauth openbox xdotool imagemagick x11-utils
-# What check-package runs the package through.
-PACKAGES += lintian desktop-file-utils appstream man-db
+# What the package's Depends are found with (dpkg-shlibdeps, file), and what
+# check-package runs the package through.
+PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db
 BENCH_PACKAGES := libbenchmark-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
