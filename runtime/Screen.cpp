@@ -2,6 +2,7 @@
 #include "runtime/Controls.h"
 #include "runtime/Program.h"
 #include "runtime/ScreenFlow.h"
+#include "runtime/SurfaceFigure.h"
 #include "runtime/Twips.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,16 @@ void Screen::Show()
     ScreenFlow::instance().show(*this);
 }
 
+void Screen::describeSurface(const QString &name, const QString &description)
+{
+    if (!m_figure) {
+        m_figure = new SurfaceFigure(this);
+        m_figure->show();
+    }
+    m_figure->setAccessibleName(name);
+    m_figure->setAccessibleDescription(description);
+}
+
 void Screen::place(QWidget *control, int left, int top, int width, int height)
 {
     control->setGeometry(Twips::toPixels(left, top, width, height));
@@ -55,5 +66,7 @@ void Screen::paintEvent(QPaintEvent *event)
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_figure)
+        m_figure->setGeometry(rect());
     m_surface.resize(size(), devicePixelRatioF(), Twips::logicalDpi());
 }
