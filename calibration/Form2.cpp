@@ -2,6 +2,7 @@
 #include "calibration/CalibrationFigure.h"
 #include "parameters/Form3.h"
 #include "runtime/Angles.h"
+#include "runtime/ArrowKeys.h"
 #include "runtime/Controls.h"
 #include "runtime/FocusFrame.h"
 #include "runtime/MessageBox.h"
@@ -35,6 +36,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     HScroll1->setAccessibleName(QStringLiteral("Calibrazione"));
     SpokenValue::attach(HScroll1, 0.51, 0.02);
     FocusFrame::follow(HScroll1);
+    ArrowKeys::pointTheWay(HScroll1);
 
     Command2 = new WrappingButton(
         QStringLiteral("KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"), this);

@@ -18,6 +18,7 @@ target_sources(elica_core PRIVATE
   runtime/SpokenValue.h runtime/SpokenValue.cpp
   runtime/SurfaceFigure.h runtime/SurfaceFigure.cpp
   runtime/FocusFrame.h runtime/FocusFrame.cpp
+  runtime/ArrowKeys.h runtime/ArrowKeys.cpp
   runtime/Screen.h runtime/Screen.cpp
   runtime/Single.h runtime/Single.cpp
 )

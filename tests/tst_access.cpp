@@ -133,7 +133,13 @@ void AccessTest::calibrationBarSpeaksTheFactor()
     QCOMPARE(value->minimumValue().toDouble(), 0.53);
     QCOMPARE(value->maximumValue().toDouble(), 0.51 + 0.02 * 30);
 
-    form.HScroll1->setValue(3);
+    // Keyboard alone: the arrow keys move the bar a step the way they point.
+    QCOMPARE(QApplication::focusWidget(), form.HScroll1);
+    QTest::keyClick(form.HScroll1, Qt::Key_Right);
+    QTest::keyClick(form.HScroll1, Qt::Key_Right);
+    QTest::keyClick(form.HScroll1, Qt::Key_Right);
+    QTest::keyClick(form.HScroll1, Qt::Key_Left);
+    QCOMPARE(form.HScroll1->value(), 3);
     QCOMPARE(value->currentValue().toDouble(), form.Incr);
     QCOMPARE(form.Text1->text(), QStringLiteral("0,57"));
     // An assistive tool that sets a factor moves the bar to it.
