@@ -30,7 +30,11 @@ Screen::~Screen()
 
 void Screen::Show()
 {
+    // The style marks the focused control only after a focus change by the
+    // keyboard; a screen shown by the program has its first control focused
+    // already, and a keyboard user must see which.
     ScreenFlow::instance().show(*this);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void Screen::describeSurface(const QString &name, const QString &description)

@@ -63,6 +63,8 @@ private slots:
     void calibrationBarSpeaksTheFactor();
     void calibrationFigureDescribesItself_data();
     void calibrationFigureDescribesItself();
+    void focusShownOnArrival_data();
+    void focusShownOnArrival();
 };
 
 void AccessTest::pageText_data()
@@ -183,6 +185,30 @@ void AccessTest::calibrationFigureDescribesItself()
     QCOMPARE(figure->geometry(), form.rect());
     QCOMPARE(form.childAt(form.rect().center() + QPoint(200, 200)), nullptr);
     QCOMPARE(form.childAt(form.HScroll1->geometry().center()), form.HScroll1);
+}
+
+void AccessTest::focusShownOnArrival_data()
+{
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("Form1") << 1 << QStringLiteral("Pagina introduttiva");
+    QTest::newRow("Form2") << 2 << QStringLiteral("Calibrazione");
+    QTest::newRow("Form3") << 3 << QStringLiteral("AVANTI");
+}
+
+void AccessTest::focusShownOnArrival()
+{
+    QFETCH(int, screen);
+    QFETCH(QString, focused);
+    Screen *form = screen == 1 ? static_cast<Screen *>(&Single::instance<Form1>())
+                 : screen == 2 ? static_cast<Screen *>(&Single::instance<Form2>())
+                               : static_cast<Screen *>(&Single::instance<Form3>());
+    form->Show();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    // The style marks the focused control only in a window whose focus last
+    // moved by the keyboard: a screen arrives as if it had.
+    QVERIFY(form->testAttribute(Qt::WA_KeyboardFocusChange));
+    QCOMPARE(accessible(QApplication::focusWidget())->text(QAccessible::Name), focused);
 }
 
 QTEST_MAIN(AccessTest)
