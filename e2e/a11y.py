@@ -130,7 +130,8 @@ def eventually(question, seconds=5):
 
 def intro(program):
     form1 = program.window('Form1')
-    report(form1 is not None, 'Form1 is on the accessibility bus')
+    report(form1 is not None and form1.getRoleName() == 'frame',
+           'Form1 is on the accessibility bus, a frame')
     if form1 is None:
         return False
     show_tree(form1)
@@ -141,7 +142,8 @@ def intro(program):
     if text:
         report('ELICA + CHICCIOLA' in text, 'Form1: the page says "ELICA + CHICCIOLA"')
         missing = [f for f in INTRO_FORMULAS if f not in text]
-        report(not missing, 'Form1: the page reads the three formulas', f'missing: {missing}' if missing else '')
+        report(not missing, 'Form1: the page reads the three formulas',
+               f'missing: {missing}' if missing else '')
     report(find(form1, 'push button', 'AVANTI') is not None, 'Form1: the button "AVANTI"')
     return True
 
@@ -149,7 +151,8 @@ def intro(program):
 def calibration(program):
     keys('Tab', 'space')
     form2 = program.window('Form2')
-    report(form2 is not None, 'Form2 is on the accessibility bus after Tab and Space on Form1')
+    report(form2 is not None and form2.getRoleName() == 'frame',
+           'Form2 is on the accessibility bus after Tab and Space on Form1, a frame')
     if form2 is None:
         return False
     bar = find(form2, 'scroll bar', 'Calibrazione')
@@ -168,7 +171,8 @@ def calibration(program):
                                       .replace('.', ',') and figure.description == description,
                                       f'value {value_of(bar):.2f}, field {text_of(field)!r}, '
                                       f'figure {figure.description!r}'))
-        report(ok, f'Form2: {key} on the bar, the factor {wanted} as its value, in the field and the figure', got)
+        report(ok, f'Form2: {key} on the bar, the factor {wanted} as its value, in the field and the figure',
+               got)
     keys('Right', 'Right')
     show_tree(form2)
     keys('Tab', 'Tab', 'space')
@@ -177,7 +181,8 @@ def calibration(program):
 
 def parameters(program):
     form3 = program.window('Form3')
-    report(form3 is not None, 'Form3 is on the accessibility bus after "OK - continua" at 0,57')
+    report(form3 is not None and form3.getRoleName() == 'frame',
+           'Form3 is on the accessibility bus after "OK - continua" at 0,57, a frame')
     if form3 is None:
         return False
     show_tree(form3)
@@ -208,7 +213,8 @@ def parameters(program):
 
 def drawing(program):
     form4 = program.window('Form4')
-    report(form4 is not None, 'Form4 is on the accessibility bus after AVANTI')
+    report(form4 is not None and form4.getRoleName() == 'frame',
+           'Form4 is on the accessibility bus after AVANTI, a frame')
     if form4 is None:
         return
     show_tree(form4)

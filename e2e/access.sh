@@ -41,6 +41,9 @@ focus_moves() {
     check "$name: $key moves the focus, visibly" $? "$ANSWER" "$after"
 }
 
+# within_one GOT WANTED: a size the toolkit rounded from a fraction of a device pixel.
+within_one() { [ $(($1 - $2)) -ge -1 ] && [ $(($1 - $2)) -le 1 ]; }
+
 # keyboard_walk LABEL: intro, calibration with the arrow keys, the parameters with Tab, a mistake
 # and its message, the drawing; no click. Ends on the drawing screen, the program running.
 keyboard_walk() {
@@ -49,7 +52,7 @@ keyboard_walk() {
     check "$label: the program starts with Form1" $? "" || return
     read -r _ _ w h < <(client_area "$FORM1")
     want_w=$((11670 * percent / 1500)) want_h=$((8565 * percent / 1500))
-    [ $((w - want_w)) -ge -1 ] && [ $((w - want_w)) -le 1 ] && [ $((h - want_h)) -ge -1 ] && [ $((h - want_h)) -le 1 ]
+    within_one "$w" "$want_w" && within_one "$h" "$want_h"
     check "$label: Form1's client area in device pixels" $? "got ${w}x$h, want ${want_w}x$want_h"
     focus_moves "$FORM1" "$label-form1-tab" Tab "$F1_OLE1" "$F1_AVANTI"
     keys space
@@ -109,7 +112,8 @@ scaled_walk() {
     keyboard_walk "$label"
     click "$FORM4" $F4_RIPRENDI
     wait_for 5 is_active Form3
-    check "$label: RIPRENDI clicked at its scaled place brings Form3 to the front" $? "active: $(active_title)"
+    check "$label: RIPRENDI clicked at its scaled place brings Form3 to the front" $? \
+        "active: $(active_title)"
     click "$FORM3" $F3_AVANTI
     drawn "$label-clicked-avanti" 2 "${DEFAULTS[@]}"
     check "$label: AVANTI clicked at its scaled place draws in ${PALETTE[2]}" $? "$ANSWER" "$SHOT"

@@ -6,8 +6,8 @@
 Pixel (0, 0) of the screenshot is the top-left corner of the client area. Colours are written
 R,G,B. Positions are in the screenshot's own pixels: with E2E_SCALE set (the device pixels per
 layout pixel, 2 for QT_SCALE_FACTOR=2, 1.5 for a logical DPI of 144) the layout's places are scaled
-by it, as the program's are. A curve or its axes are named by the aspect factor and the eight parameters as typed into
-the parameter screen: INCR A B C D E P ALPHA BETA. One line on stdout tells what was found; the
+by it, as the program's are. A curve or its axes are named by the aspect factor and the eight
+parameters as typed into the parameter screen: INCR A B C D E P ALPHA BETA. One line on stdout tells what was found; the
 exit status is 0 when it is what was asked for, 1 when it is not, 2 for a bad question.
 
 Questions:
@@ -20,7 +20,8 @@ Questions:
   colours COLOUR...             the drawing surface holds nothing but its background (its most
                                 frequent colour) and the given colours
   filled X Y W H COLOUR         the inside of the rectangle (pixels; its 3-pixel rim, scaled, left
-                                out, where a field draws its frame and rounds its corners) is COLOUR and nothing else
+                                out, where a field draws its frame and rounds its corners) is
+                                COLOUR and nothing else
   same OTHER.png                the drawing surface is the same in both screenshots
   circle COLOUR INCR [round]    the calibration circle for the factor INCR: every one of its dots
                                 has COLOUR where the calibration screen's user scale puts it; with
@@ -70,7 +71,8 @@ class Shot:
             raise SystemExit(f'{path}: not an 8-bit picture')
         self.width, self.height = int(fields[1]), int(fields[2])
         self.data = fields[4]
-        self.buttons = [tuple(math.floor(round(t / TWIPS_PER_PIXEL) * SCALE) for t in b) for b in BUTTONS_TWIPS]
+        self.buttons = [tuple(math.floor(round(t / TWIPS_PER_PIXEL) * SCALE) for t in b)
+                        for b in BUTTONS_TWIPS]
 
     def colour(self, x, y):
         i = (y * self.width + x) * 3

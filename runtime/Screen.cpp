@@ -6,12 +6,26 @@
 #include "runtime/Twips.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+
+namespace {
+// A screen is a window to a screen reader, announced by its title when it
+// comes to the front; a plain widget would be an unnamed filler.
+QAccessibleInterface *windowFactory(const QString &, QObject *object)
+{
+    if (auto *screen = qobject_cast<Screen *>(object))
+        return new QAccessibleWidget(screen, QAccessible::Window);
+    return nullptr;
+}
+}
 
 Screen::Screen(const QString &caption, QSize clientTwips, bool opensMaximised)
     : m_opensMaximised(opensMaximised)
 {
+    static const bool installed = (QAccessible::installFactory(windowFactory), true);
+    Q_UNUSED(installed);
     setWindowTitle(caption);
     // The designs are laid out for an 8-point sans-serif face.
     setFont(Controls::sansSerif(8));

@@ -205,6 +205,8 @@ void AccessTest::focusShownOnArrival()
                                : static_cast<Screen *>(&Single::instance<Form3>());
     form->Show();
     QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(accessible(form)->role(), QAccessible::Window);
+    QCOMPARE(accessible(form)->text(QAccessible::Name), QStringLiteral("Form%1").arg(screen));
     // The style marks the focused control only in a window whose focus last
     // moved by the keyboard: a screen arrives as if it had.
     QVERIFY(form->testAttribute(Qt::WA_KeyboardFocusChange));
