@@ -2,12 +2,15 @@
 #include "calibration/CalibrationFigure.h"
 #include "parameters/Form3.h"
 #include "runtime/Angles.h"
+#include "runtime/ArrowKeys.h"
 #include "runtime/Controls.h"
+#include "runtime/FocusFrame.h"
 #include "runtime/MessageBox.h"
 #include "runtime/NumberText.h"
 #include "runtime/Palette.h"
 #include "runtime/Program.h"
 #include "runtime/Single.h"
+#include "runtime/SpokenValue.h"
 #include "runtime/WrappingButton.h"
 
 #include <QLabel>
@@ -30,6 +33,10 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     HScroll1->setValue(1);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     place(HScroll1, 480, 1080, 5895, 255);
+    HScroll1->setAccessibleName(QStringLiteral("Calibrazione"));
+    SpokenValue::attach(HScroll1, 0.51, 0.02);
+    FocusFrame::follow(HScroll1);
+    ArrowKeys::pointTheWay(HScroll1);
 
     Command2 = new WrappingButton(
         QStringLiteral("KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"), this);
@@ -37,6 +44,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
 
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
     place(Text1, 360, 2880, 735, 375);
+    Text1->setAccessibleName(QStringLiteral("Fattore"));
 
     Command1 = new QPushButton(QStringLiteral("OK - continua"), this);
     place(Command1, 3120, 2880, 1575, 615);
@@ -58,16 +66,27 @@ void Form2::Form_Activate()
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
+    describeFigure(false);
 }
 
 void Form2::HScroll1_Change()
 {
-    if (Incr > HScroll1->value() * 0.02 + 0.51)
+    const bool clears = Incr > HScroll1->value() * 0.02 + 0.51;
+    if (clears)
         surface().Cls();
     Incr = HScroll1->value() * 0.02 + 0.51;
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
+    describeFigure(clears);
+}
+
+void Form2::describeFigure(bool cleared)
+{
+    SpokenValue::set(HScroll1, Incr);
+    describeSurface(QStringLiteral("Figura di calibrazione"),
+                    QStringLiteral("Fattore %1; la figura %2 stata cancellata")
+                        .arg(NumberText::fromDouble(Incr), cleared ? QStringLiteral("è") : QStringLiteral("non è")));
 }
 
 void Form2::Command1_Click()

@@ -36,4 +36,9 @@ public:
     QLineEdit *Text1;
     QPushButton *Command1;
     QPushButton *Command3;
+
+private:
+    // Tells a screen reader the factor the figure is drawn at, and whether the
+    // earlier figures were cleared first.
+    void describeFigure(bool cleared);
 };

@@ -72,11 +72,12 @@ stop_everything() {
     APP_PID="" WM_PID="" XVFB_PID=""
 }
 
-# An X server of our own (Xvfb picks a free display and tells which) and openbox on it.
+# An X server of our own (Xvfb picks a free display and tells which) and openbox on it;
+# start_display SIZE gives it another screen size than 1280x1024.
 start_display() {
     local fd_file="$WORK/display"
     : >"$fd_file"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$fd_file" >"$WORK/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -dpi 96 -nolisten tcp 3>"$fd_file" >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     wait_for 10 test -s "$fd_file" || { echo "Xvfb did not start (see $WORK/xvfb.log)" >&2; return 1; }
     DISPLAY=":$(head -n 1 "$fd_file")"
@@ -143,8 +144,9 @@ client_area() {
         /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
 }
 
-# Twips to pixels at 96 dots per inch, rounded as the program places its controls.
-px() { echo $((($1 + 7) / 15)); }
+# Twips to pixels at 96 dots per inch, rounded as the program places its controls, then to
+# device pixels: E2E_SCALE_PERCENT is 200 at QT_SCALE_FACTOR=2, 150 at a logical DPI of 144.
+px() { echo $((($1 + 7) / 15 * ${E2E_SCALE_PERCENT:-100} / 100)); }
 
 # click_at ID X Y: a left click at a pixel of the window's client area.
 click_at() {

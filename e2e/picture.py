@@ -4,8 +4,10 @@
     picture.py SHOT.png QUESTION ARGUMENTS...
 
 Pixel (0, 0) of the screenshot is the top-left corner of the client area. Colours are written
-R,G,B. A curve or its axes are named by the aspect factor and the eight parameters as typed into
-the parameter screen: INCR A B C D E P ALPHA BETA. One line on stdout tells what was found; the
+R,G,B. Positions are in the screenshot's own pixels: with E2E_SCALE set (the device pixels per
+layout pixel, 2 for QT_SCALE_FACTOR=2, 1.5 for a logical DPI of 144) the layout's places are scaled
+by it, as the program's are. A curve or its axes are named by the aspect factor and the eight
+parameters as typed into the parameter screen: INCR A B C D E P ALPHA BETA. One line on stdout tells what was found; the
 exit status is 0 when it is what was asked for, 1 when it is not, 2 for a bad question.
 
 Questions:
@@ -17,12 +19,20 @@ Questions:
   axes COLOUR SET               the three axis lines are there, in COLOUR
   colours COLOUR...             the drawing surface holds nothing but its background (its most
                                 frequent colour) and the given colours
-  filled X Y W H COLOUR         the inside of the rectangle (pixels; its 3-pixel rim left out,
-                                where a field draws its frame) is COLOUR and nothing else
+  filled X Y W H COLOUR         the inside of the rectangle (pixels; its 3-pixel rim, scaled, left
+                                out, where a field draws its frame and rounds its corners) is
+                                COLOUR and nothing else
   same OTHER.png                the drawing surface is the same in both screenshots
+  circle COLOUR INCR [round]    the calibration circle for the factor INCR: every one of its dots
+                                has COLOUR where the calibration screen's user scale puts it; with
+                                "round", those dots make a rounder circle than at the bar's next
+                                value on either side
+  differs X Y W H OTHER.png     the rectangle (pixels) looks different in the other screenshot,
+                                as a control does when the focus comes or goes
 """
 
 import math
+import os
 import struct
 import subprocess
 import sys
@@ -33,6 +43,11 @@ CENTRE_SHIFT = 10.0
 # The drawing screen's buttons lie over its surface (twips: left, top, width, height).
 BUTTONS_TWIPS = [(960, 720, 1695, 615), (3000, 720, 1695, 615), (960, 1800, 1695, 615)]
 TWIPS_PER_PIXEL = 15  # 96 dots per inch
+SCALE = float(os.environ.get('E2E_SCALE', '1'))
+# The calibration screen's user scale and figure.
+CALIBRATION_WIDTH = 146367.359375
+CALIBRATION_SHIFT = 20000.0
+CALIBRATION_RADIUS = 36367.36328125
 
 
 def f32(value):
@@ -56,7 +71,8 @@ class Shot:
             raise SystemExit(f'{path}: not an 8-bit picture')
         self.width, self.height = int(fields[1]), int(fields[2])
         self.data = fields[4]
-        self.buttons = [tuple(round(t / TWIPS_PER_PIXEL) for t in b) for b in BUTTONS_TWIPS]
+        self.buttons = [tuple(math.floor(round(t / TWIPS_PER_PIXEL) * SCALE) for t in b)
+                        for b in BUTTONS_TWIPS]
 
     def colour(self, x, y):
         i = (y * self.width + x) * 3
@@ -64,7 +80,7 @@ class Shot:
 
     def under_buttons(self):
         """The pixels that a button of the drawing screen covers (with its focus frame)."""
-        margin = 2
+        margin = math.ceil(2 * SCALE)
         for left, top, w, h in self.buttons:
             for y in range(max(0, top - margin), min(self.height, top + h + margin)):
                 for x in range(max(0, left - margin), min(self.width, left + w + margin)):
@@ -73,7 +89,7 @@ class Shot:
     def on_surface(self, x, y):
         if not (0 <= x < self.width and 0 <= y < self.height):
             return False
-        margin = 2
+        margin = math.ceil(2 * SCALE)
         return not any(l - margin <= x < l + w + margin and t - margin <= y < t + h + margin
                        for l, t, w, h in self.buttons)
 
@@ -83,13 +99,21 @@ class Shot:
         return +counts
 
 
+def surface_size(shot):
+    """The client area the program's user scale spans, in the screenshot's pixels: the toolkit
+    sizes a window in whole layout pixels, rounded from the device pixels the window manager
+    gave it (an odd height at twice the scale counts as the next even one)."""
+    return tuple(math.floor(n / SCALE + 0.5) * SCALE for n in (shot.width, shot.height))
+
+
 class Scale:
     """User units to pixels: 300 units across, 300 x Incr down."""
 
     def __init__(self, shot, incr):
-        self.sx = shot.width / SURFACE_WIDTH
+        width, height = surface_size(shot)
+        self.sx = width / SURFACE_WIDTH
         self.scale_height = f32(SURFACE_WIDTH * incr)
-        self.sy = shot.height / self.scale_height
+        self.sy = height / self.scale_height
         self.cx = f32(SURFACE_WIDTH / 2 + CENTRE_SHIFT)
         self.cy = f32(self.scale_height / 2)
 
@@ -240,7 +264,7 @@ def ask_colours(shot, args):
 def ask_filled(shot, args):
     x, y, w, h = (int(v) for v in args[:4])
     colour = parse_colour(args[4])
-    rim = 3
+    rim = math.ceil(3 * SCALE)
     inside = [(i, j) for i in range(x + rim, x + w - rim) for j in range(y + rim, y + h - rim)]
     wrong = [p for p in inside if shot.colour(*p) != colour]
     return inside and not wrong, f'{len(inside) - len(wrong)} of {len(inside)} pixels in {args[4]}'
@@ -260,8 +284,50 @@ def ask_same(shot, args):
     return not changed, f'{changed} pixels of the surface differ from {args[0]}'
 
 
+def ask_circle(shot, args):
+    colour = parse_colour(args[0])
+    incr = float(args[1])
+    width = f32(CALIBRATION_WIDTH)
+    height = f32(width * incr)
+    cx, cy = f32(width / 2 + CALIBRATION_SHIFT), f32(height / 2)
+    surface_width, surface_height = surface_size(shot)
+    sx, sy = surface_width / width, surface_height / height
+    pixels = set()
+    angle = 0.0
+    while angle <= 360:
+        x = f32(cx + math.cos(angle * P1) * CALIBRATION_RADIUS)
+        y = f32(cy + math.sin(angle * P1) * CALIBRATION_RADIUS)
+        pixels.add((math.floor(x * sx), math.floor(y * sy)))
+        angle += 0.1
+    pixels = {p for p in pixels if 0 <= p[0] < shot.width and 0 <= p[1] < shot.height}
+    wrong = sorted(p for p in pixels if shot.colour(*p) != colour)
+    across = CALIBRATION_RADIUS * 2 * sx
+    down = CALIBRATION_RADIUS * 2 * sy
+    detail = (f'{len(pixels) - len(wrong)} of {len(pixels)} dots in {args[0]}, '
+              f'{across:.0f} pixels across and {down:.0f} down')
+    ok = bool(pixels) and not wrong
+    if args[2:] == ['round']:
+        # Down is inversely proportional to the factor; across does not change with it.
+        def skew(factor):
+            return abs(across / (down * incr / factor) - 1)
+        ok = ok and skew(incr) < min(skew(incr - 0.02), skew(incr + 0.02))
+        detail += f', {100 * skew(incr):.1f}% from round ({100 * skew(incr - 0.02):.1f}% and ' \
+                  f'{100 * skew(incr + 0.02):.1f}% one step either side)'
+    return ok, detail
+
+
+def ask_differs(shot, args):
+    x, y, w, h = (int(v) for v in args[:4])
+    other = Shot(args[4])
+    area = [(i, j) for i in range(max(0, x), min(shot.width, other.width, x + w))
+            for j in range(max(0, y), min(shot.height, other.height, y + h))]
+    changed = sum(1 for p in area if shot.colour(*p) != other.colour(*p))
+    return changed > 0, f'{changed} of {len(area)} pixels differ from {args[4]}'
+
+
 QUESTIONS = {'curve': ask_curve, 'dots': ask_dots, 'axes': ask_axes, 'colours': ask_colours,
-             'filled': ask_filled, 'same': ask_same}
+             'filled': ask_filled, 'same': ask_same,
+             'circle': ask_circle, 'differs': ask_differs}
 
 
 def main(argv):

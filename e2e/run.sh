@@ -353,7 +353,10 @@ calibration_exit() {
     expect "ESCI on Form2 ends the program with status 0" "$EXIT_STATUS" 0
 }
 
-for part in walk robustness calibration_exit; do
+# shellcheck source=access.sh
+source "$E2E_DIR/access.sh"
+
+for part in walk robustness calibration_exit keyboard accessibility scaled; do
     started=$SECONDS
     $part
     # A part that stopped half-way may leave the program running; the next starts it afresh.

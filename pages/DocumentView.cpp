@@ -1,4 +1,6 @@
 #include "pages/DocumentView.h"
+#include "runtime/AccessibleText.h"
+#include "runtime/FocusFrame.h"
 #include "runtime/Twips.h"
 
 #include <QPainter>
@@ -6,6 +8,8 @@
 DocumentView::DocumentView(const Page &page, QWidget *parent) : QWidget(parent), m_page(page)
 {
     setFocusPolicy(Qt::StrongFocus);
+    FocusFrame::follow(this);
+    AccessibleText::expose(this, QAccessible::Document, page.text);
 }
 
 void DocumentView::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 // A read-only view of one page, drawn at natural size from its top-left corner
-// and clipped by the view; it takes the focus but offers no action.
+// and clipped by the view; it takes the focus, framed while it has it, offers
+// no action, and gives a screen reader the page's text.
 
 #include "pages/Page.h"
 

@@ -31,3 +31,20 @@ void drawFormula(QPainter &mmPainter, const Formula &formula)
         drawBrace(mmPainter, brace);
     mmPainter.restore();
 }
+
+QString readFormula(const Formula &formula)
+{
+    QString text;
+    for (const Piece &piece : formula.pieces) {
+        if (!text.isEmpty()) {
+            switch (piece.link) {
+            case Link::Space: text += u' '; break;
+            case Link::Attached: break;
+            case Link::Over: text += u'/'; break;
+            case Link::Apart: text += QStringLiteral("; "); break;
+            }
+        }
+        text += piece.run.text;
+    }
+    return text;
+}

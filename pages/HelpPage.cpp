@@ -1,5 +1,5 @@
 #include "pages/HelpPage.h"
-#include "pages/Paragraphs.h"
+#include "pages/PageReading.h"
 
 namespace {
 constexpr QSizeF size(176.09, 48.95);
@@ -20,6 +20,7 @@ const QList<Paragraph> paragraphs{
 
 const Page &helpPage()
 {
-    static const Page page{size, [](QPainter &painter) { drawParagraphs(painter, paragraphs, size.width()); }};
+    static const Page page{size, readPage(paragraphs),
+                           [](QPainter &painter) { drawParagraphs(painter, paragraphs, size.width()); }};
     return page;
 }

@@ -1,6 +1,6 @@
 #include "pages/IntroPage.h"
 #include "pages/IntroFormulas.h"
-#include "pages/Paragraphs.h"
+#include "pages/PageReading.h"
 
 namespace {
 constexpr QSizeF size(180.06, 138.31);
@@ -28,7 +28,7 @@ const QList<Paragraph> paragraphs{
 
 const Page &introPage()
 {
-    static const Page page{size, [](QPainter &painter) {
+    static const Page page{size, readPage(paragraphs, introFormulas()), [](QPainter &painter) {
                                drawParagraphs(painter, paragraphs, size.width());
                                for (const Formula &formula : introFormulas())
                                    drawFormula(painter, formula);

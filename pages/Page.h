@@ -1,14 +1,17 @@
 #pragma once
-// A static formatted page: its size on paper and how to paint it, with the
-// painter's units set to millimetres of the page from its top-left corner.
+// A static formatted page: its size on paper, its text as read in order, and
+// how to paint it, with the painter's units set to millimetres of the page
+// from its top-left corner.
 
 #include <QSizeF>
+#include <QString>
 #include <functional>
 
 class QPainter;
 
 struct Page {
     QSizeF sizeMm;
+    QString text;
     std::function<void(QPainter &painter)> paint;
 };
 

@@ -5,6 +5,7 @@ target_sources(elica_core PRIVATE
   pages/Paragraphs.h pages/Paragraphs.cpp
   pages/Brace.h pages/Brace.cpp
   pages/Formula.h pages/Formula.cpp
+  pages/PageReading.h pages/PageReading.cpp
   pages/IntroFormulas.h pages/IntroFormulas.cpp
   pages/IntroPage.h pages/IntroPage.cpp
   pages/HelpPage.h pages/HelpPage.cpp

@@ -53,6 +53,7 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
     place(Command2, 5160, 4920, 1935, 735);
     OLE1 = new DocumentView(helpPage(), this);
     place(OLE1, 690, 5970, 9975, 2055);
+    OLE1->setAccessibleName(QStringLiteral("Pagina di aiuto"));
 
     Label2 = label(QStringLiteral(" Asse Maggiore"), Frame1);
     place(Label2, 240, 480, 1215, 255);
@@ -99,10 +100,32 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label8, 480, 600, 2055, 495);
 
+    nameFields();
     Controls::tabOrder({Command2, Command1, Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, OLE1});
 
     onClick(Command2, [this] { Command2_Click(); });
     onClick(Command1, [this] { Command1_Click(); });
+}
+
+void Form3::nameFields()
+{
+    // A field is named by what stands beside it and by its frame, so that a
+    // listener tells the two "Asse Maggiore" fields apart; the longer labels
+    // become the fields' descriptions.
+    const auto inFrame = [](QLineEdit *field, const QGroupBox *frame, const QLabel *label) {
+        field->setAccessibleName(frame->title() + QStringLiteral(", ") + label->text().trimmed());
+    };
+    inFrame(Text1, Frame1, Label2);
+    inFrame(Text2, Frame1, Label3);
+    inFrame(Text3, Frame2, Label5);
+    inFrame(Text4, Frame2, Label4);
+    Text5->setAccessibleName(QStringLiteral("Rapporto tra gli angoli"));
+    Text6->setAccessibleName(Label7->text());
+    Text7->setAccessibleName(QStringLiteral("Angolo alfa"));
+    Text8->setAccessibleName(QStringLiteral("Angolo beta"));
+    Text5->setAccessibleDescription(Label6->text().simplified());
+    Text7->setAccessibleDescription(Label8->text().simplified());
+    Text8->setAccessibleDescription(Label9->text().simplified());
 }
 
 void Form3::Form_Activate()

@@ -48,6 +48,7 @@ public:
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
 
 private:
+    void nameFields();
     void validate(QLineEdit *field, ParamValue &variable, const QString &message);
     void reject(QLineEdit *field, ParamValue &variable, const QString &message);
 };

@@ -2,15 +2,30 @@
 #include "runtime/Controls.h"
 #include "runtime/Program.h"
 #include "runtime/ScreenFlow.h"
+#include "runtime/SurfaceFigure.h"
 #include "runtime/Twips.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+
+namespace {
+// A screen is a window to a screen reader, announced by its title when it
+// comes to the front; a plain widget would be an unnamed filler.
+QAccessibleInterface *windowFactory(const QString &, QObject *object)
+{
+    if (auto *screen = qobject_cast<Screen *>(object))
+        return new QAccessibleWidget(screen, QAccessible::Window);
+    return nullptr;
+}
+}
 
 Screen::Screen(const QString &caption, QSize clientTwips, bool opensMaximised)
     : m_opensMaximised(opensMaximised)
 {
+    static const bool installed = (QAccessible::installFactory(windowFactory), true);
+    Q_UNUSED(installed);
     setWindowTitle(caption);
     // The designs are laid out for an 8-point sans-serif face.
     setFont(Controls::sansSerif(8));
@@ -29,7 +44,21 @@ Screen::~Screen()
 
 void Screen::Show()
 {
+    // The style marks the focused control only after a focus change by the
+    // keyboard; a screen shown by the program has its first control focused
+    // already, and a keyboard user must see which.
     ScreenFlow::instance().show(*this);
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void Screen::describeSurface(const QString &name, const QString &description)
+{
+    if (!m_figure) {
+        m_figure = new SurfaceFigure(this);
+        m_figure->show();
+    }
+    m_figure->setAccessibleName(name);
+    m_figure->setAccessibleDescription(description);
 }
 
 void Screen::place(QWidget *control, int left, int top, int width, int height)
@@ -55,5 +84,7 @@ void Screen::paintEvent(QPaintEvent *event)
 void Screen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    if (m_figure)
+        m_figure->setGeometry(rect());
     m_surface.resize(size(), devicePixelRatioF(), Twips::logicalDpi());
 }

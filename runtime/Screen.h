@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAbstractButton;
+class SurfaceFigure;
 
 class Screen : public QWidget {
     Q_OBJECT
@@ -24,6 +25,11 @@ public:
     // Runs each time the screen becomes the program's active screen.
     virtual void Form_Activate() {}
 
+    // What a screen reader says of the picture on the surface; the surface has
+    // no such voice until a screen first describes it.
+    void describeSurface(const QString &name, const QString &description);
+    const SurfaceFigure *surfaceFigure() const { return m_figure; }
+
 protected:
     // Places a control at a design position in twips, relative to its parent.
     static void place(QWidget *control, int left, int top, int width, int height);
@@ -35,5 +41,6 @@ protected:
 
 private:
     Surface m_surface;
+    SurfaceFigure *m_figure = nullptr;
     bool m_opensMaximised;
 };

@@ -14,6 +14,11 @@ target_sources(elica_core PRIVATE
   runtime/MessageBox.h runtime/MessageBox.cpp
   runtime/Program.h runtime/Program.cpp
   runtime/ScreenFlow.h runtime/ScreenFlow.cpp
+  runtime/AccessibleText.h runtime/AccessibleText.cpp
+  runtime/SpokenValue.h runtime/SpokenValue.cpp
+  runtime/SurfaceFigure.h runtime/SurfaceFigure.cpp
+  runtime/FocusFrame.h runtime/FocusFrame.cpp
+  runtime/ArrowKeys.h runtime/ArrowKeys.cpp
   runtime/Screen.h runtime/Screen.cpp
   runtime/Single.h runtime/Single.cpp
   runtime/CommandLine.h runtime/CommandLine.cpp
