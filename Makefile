@@ -4,7 +4,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-urw-base35 \
-            xvfb xauth openbox xdotool imagemagick x11-utils
+            xvfb xauth openbox xdotool imagemagick x11-utils \
+            xclip poppler-utils
 BENCH_PACKAGES := libbenchmark-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
