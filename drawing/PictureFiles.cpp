@@ -46,7 +46,7 @@ void appendDots(QByteArray &out, const PictureRecord &record, const PictureRecor
 {
     const QByteArray w = number(run.penWidth);
     const QByteArray side = 'h' + w + 'v' + w + "h-" + w + 'z';
-    out += "<path fill=\"" + colourText(run.colour) + "\" d=\"";
+    out += "<path stroke=\"none\" fill=\"" + colourText(run.colour) + "\" d=\"";
     for (std::uint32_t i = run.first; i < run.first + run.count; ++i) {
         const QPointF corner = record.point(i);
         out += 'M' + number(corner.x()) + ' ' + number(corner.y()) + side;
@@ -111,7 +111,8 @@ QByteArray PictureFiles::svg(const Surface &surface)
         + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
     out += "<title>" + escaped(Picture::title()) + "</title>\n";
     out += "<desc>" + escaped(Picture::maker() + QLatin1Char('\n') + Picture::curves(surface)) + "</desc>\n";
-    out += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(surface.background().rgb())
+    // Fills say they have no outline: some renderers draw one otherwise.
+    out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(surface.background().rgb())
         + "\"/>\n";
     for (const PictureRecord::Run &run : record.runs()) {
         if (run.kind == PictureRecord::Kind::Lines)
