@@ -39,7 +39,8 @@ std::optional<PictureDialogs::SaveChoice> fileDialog(QWidget *parent, const QStr
     dialog.setDefaultSuffix(extensionOf(filters.value(0)));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
-    // Typing a name and Enter saves: the name field has the focus once the dialog is up.
+    // Typing a name and Enter saves: the name field has the focus once the dialog is up (left to
+    // itself, the dialog does not always give it there).
     QTimer::singleShot(0, &dialog, [&dialog] {
         if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
             name->setFocus(Qt::OtherFocusReason);

@@ -8,9 +8,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -65,6 +68,45 @@ void cancelNextDialog()
     poll->start(20);
 }
 
+// Runs each step on the next modal window that comes up (a dialog, then a box over it, then the
+// dialog again ...).
+using Step = std::function<void(QWidget *)>;
+void onDialogs(QList<Step> steps)
+{
+    auto *poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps, handled = QPointer<QWidget>(), next = 0]() mutable {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == handled)
+            return;
+        handled = dialog;
+        // Outside this slot: a step may open a box of its own and wait for it.
+        QTimer::singleShot(0, dialog, [dialog, step = steps[next++]] { step(dialog); });
+        if (next == steps.size())
+            poll->deleteLater();
+    });
+    poll->start(20);
+}
+
+// In the toolkit's save dialog: the name field has the focus; picks a filter, types a name, Enter.
+Step typeName(int filter, const QString &name)
+{
+    return [filter, name](QWidget *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(field && types);
+        QVERIFY(QTest::qWaitFor([field] { return field->hasFocus(); }, 2000));
+        for (int i = 0; i < filter; ++i)
+            QTest::keyClick(types, Qt::Key_Down);
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+}
+
+void press(QWidget *window, Qt::Key key)
+{
+    QTest::keyClick(window, key);
+}
+
 void comeBack(Form4 &form)
 {
     form.activateWindow();
@@ -86,6 +128,8 @@ private slots:
     void savedNameGetsItsFormat();
     void failedSaveKeepsEverything_data();
     void failedSaveKeepsEverything();
+    void realSaveDialog_data();
+    void realSaveDialog();
     void dialogsRunNoActivation_data();
     void dialogsRunNoActivation();
     void suggestedName();
@@ -250,6 +294,53 @@ void PictureMenuTest::failedSaveKeepsEverything()
         QCOMPARE(file.readAll(), old);
     }
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), existing ? 1 : 0);
+    comeBack(form);
+    QVERIFY(before.holds());
+}
+
+void PictureMenuTest::realSaveDialog_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("replace"); // whether the user confirms replacing an existing file
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("SVG filter, no extension") << 1 << "curva" << false << "curva.svg" << QByteArray("<?xml");
+    QTest::newRow("PDF filter, PNG typed") << 2 << "curva.png" << false << "curva.png" << QByteArray("\x89PNG");
+    QTest::newRow("existing file, replacing refused") << 0 << "vecchia" << false << "vecchia.png" << QByteArray("old");
+    QTest::newRow("existing file, replacing confirmed") << 0 << "vecchia" << true << "vecchia.png" << QByteArray("\x89PNG");
+}
+
+void PictureMenuTest::realSaveDialog()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, typed);
+    QFETCH(bool, replace);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QTemporaryDir folder;
+    const bool existing = typed == QLatin1String("vecchia");
+    if (existing) {
+        QFile old(folder.filePath(written));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    Form4 &form = shownDrawingScreen();
+    const Untouched before(form);
+    ProgramRecorder recorder;
+    QList<Step> steps{typeName(filter, folder.filePath(typed))};
+    if (existing && replace)
+        steps << [](QWidget *box) { press(box, Qt::Key_Y); };
+    if (existing && !replace)
+        steps << [](QWidget *box) { press(box, Qt::Key_Escape); } << [](QWidget *dialog) { press(dialog, Qt::Key_Escape); };
+    onDialogs(steps);
+    menuOf(form).save();
+
+    QFile file(folder.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+    QVERIFY(recorder.messages.isEmpty());
     comeBack(form);
     QVERIFY(before.holds());
 }
