@@ -32,7 +32,8 @@ QImage Picture::image(const Surface &surface)
 
 void Picture::paint(QPainter &painter, const Surface &surface)
 {
-    painter.fillRect(QRectF(QPointF(0, 0), size(surface)), surface.background());
+    const QRectF picture(QPointF(0, 0), size(surface));
+    painter.fillRect(picture, surface.background());
     const PictureRecord &record = surface.record();
     std::vector<QLineF> lines;
     std::vector<QRectF> squares;
@@ -47,8 +48,13 @@ void Picture::paint(QPainter &painter, const Surface &surface)
             painter.drawLines(lines.data(), int(lines.size()));
         } else {
             squares.clear();
-            for (std::uint32_t i = run.first; i < run.first + run.count; ++i)
-                squares.push_back(PictureRecord::square(record.point(i), run.penWidth));
+            // Dots off the picture are left out: a PDF has no way to write a number as large
+            // as some of their places.
+            for (std::uint32_t i = run.first; i < run.first + run.count; ++i) {
+                const QRectF square = PictureRecord::square(record.point(i), run.penWidth);
+                if (square.intersects(picture))
+                    squares.push_back(square);
+            }
             painter.setPen(Qt::NoPen);
             painter.setBrush(colour);
             painter.drawRects(squares.data(), int(squares.size()));

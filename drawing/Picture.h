@@ -18,7 +18,8 @@ QSize size(const Surface &surface);
 // words below as text entries.
 QImage image(const Surface &surface);
 
-// Background, lines and dots in drawing order, one logical pixel to one unit of the painter.
+// Background, lines and the dots on the picture in drawing order, one logical pixel to one unit
+// of the painter.
 void paint(QPainter &painter, const Surface &surface);
 
 QString title();

@@ -28,6 +28,7 @@ unchanged() {
 
 # save_as PATH: Ctrl+S, the path typed into the dialog's name field, Enter.
 save_as() {
+    wait_for 5 is_active Form4 || return 1
     xdotool key ctrl+s
     wait_for 5 is_active "Salva immagine" || return 1
     xdotool type --delay 8 -- "$1"

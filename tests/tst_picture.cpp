@@ -84,6 +84,7 @@ private slots:
     void recordCostPerDot();
     void filesShowWhatWasDrawn_data();
     void filesShowWhatWasDrawn();
+    void farDotsKeepThePdfReadable();
     void printFitsAndCentres_data();
     void printFitsAndCentres();
 };
@@ -223,6 +224,22 @@ void PictureTest::filesShowWhatWasDrawn()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count("h2v2h-2z"), 2 * dotsPerCurve);
     }
+}
+
+void PictureTest::farDotsKeepThePdfReadable()
+{
+    setParameters(1e30);
+    drawingScreen(QSize(400, 300)).Form_Activate();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("far.pdf"));
+    QVERIFY(!PictureFiles::save(Single::instance<Form4>().surface(), path, Format::Pdf));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("10"), path});
+    QVERIFY(reader.waitForFinished(60000));
+    QCOMPARE(reader.readAllStandardError(), QByteArray());
+    QCOMPARE(reader.exitCode(), 0);
 }
 
 void PictureTest::printFitsAndCentres_data()
