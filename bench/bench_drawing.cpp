@@ -2,12 +2,15 @@
 // fastest the painter can put the same dots into the same image.
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
+#include "drawing/PictureFiles.h"
 #include "parameters/Form3.h"
 #include "runtime/Single.h"
 #include "runtime/Surface.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -110,6 +113,25 @@ static void calibrationEvent_drawPointsLimit(benchmark::State &state)
     });
 }
 BENCHMARK(calibrationEvent_drawPointsLimit)->Unit(benchmark::kMillisecond);
+
+// Saving a picture of as many curves as the argument, the file written and replaced each time.
+static void savePicture(benchmark::State &state, PictureFiles::Format format)
+{
+    Form4 &form = drawingScreen();
+    form.surface().Cls();
+    for (int curve = 0; curve < state.range(0); ++curve) {
+        Single::instance<Form3>().Miocolor = int16_t(curve % 7);
+        form.Form_Activate();
+    }
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("picture.") + PictureFiles::extension(format));
+    for (auto _ : state)
+        PictureFiles::save(form.surface(), path, format);
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK_CAPTURE(savePicture, png, PictureFiles::Format::Png)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(savePicture, svg, PictureFiles::Format::Svg)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(savePicture, pdf, PictureFiles::Format::Pdf)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -1,5 +1,7 @@
 #include "drawing/Form4.h"
 #include "calibration/Form2.h"
+#include "drawing/CurveCaption.h"
+#include "drawing/PictureMenu.h"
 #include "drawing/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/Form3.h"
@@ -34,6 +36,8 @@ Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
     onClick(Command1, [this] { Command1_Click(); });
     onClick(Command2, [this] { Command2_Click(); });
     onClick(Command3, [this] { Command3_Click(); });
+
+    new PictureMenu(*this);
 }
 
 bool Form4::copyParameters()
@@ -103,6 +107,9 @@ void Form4::CALCOLA()
     set.Miocolor = ColourCounter::advanced(set.Miocolor);
     Surface &s = surface();
     const QColor colour = QBColor(set.Miocolor);
+    PictureRecord &record = s.record();
+    record.beginCurve(CurveCaption::caption(int(record.curves().size()) + 1, set.Miocolor,
+                                            {Va, Vb, Vc, Vd, Ve, Vp, AA, AB}));
 
     // A 16-bit angle times the single-precision P1 is rounded once to single
     // precision; its cosine and sine take it widened to double.

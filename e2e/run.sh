@@ -15,11 +15,13 @@ set -u
 E2E_DIR=$(cd "$(dirname "$0")" && pwd)
 ELICA=${1:?usage: run.sh PROGRAM WORK_FOLDER}
 WORK=${2:?usage: run.sh PROGRAM WORK_FOLDER}
-for tool in Xvfb openbox xdotool import convert xwininfo xprop python3; do
+for tool in Xvfb openbox xdotool import convert xwininfo xprop python3 xclip pdftoppm; do
     command -v "$tool" >/dev/null || { echo "e2e: $tool is missing (see the Makefile's packages)"; exit 77; }
 done
 # shellcheck source=lib.sh
 source "$E2E_DIR/lib.sh"
+# shellcheck source=picture.sh
+source "$E2E_DIR/picture.sh"
 mkdir -p "$WORK"
 rm -rf -- "$SHOTS"
 mkdir -p "$SHOTS"
@@ -356,7 +358,7 @@ calibration_exit() {
 # shellcheck source=access.sh
 source "$E2E_DIR/access.sh"
 
-for part in walk robustness calibration_exit keyboard accessibility scaled; do
+for part in walk robustness calibration_exit picture keyboard accessibility scaled; do
     started=$SECONDS
     $part
     # A part that stopped half-way may leave the program running; the next starts it afresh.

@@ -59,6 +59,7 @@ void Surface::Line(float x1, float y1, float x2, float y2)
                    m_scale.toPixelX(x2) * m_dpr, m_scale.toPixelY(y2) * m_dpr, bounds);
     if (!visible)
         return;
+    m_record.line(visible->p1() / m_dpr, visible->p2() / m_dpr, m_foreground.rgb(), float(pen / m_dpr));
     QPainter painter(&m_image);
     painter.setPen(QPen(m_foreground, pen, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(*visible);
@@ -70,11 +71,14 @@ void Surface::PSet(float x, float y, const QColor &color)
     if (m_log)
         m_log->dot(x, y, color);
     const int width = devicePenWidth();
-    const std::optional<QRect> covered =
-        Clip::dot(m_scale.toPixelX(x) * m_dpr, m_scale.toPixelY(y) * m_dpr, width, m_image.size());
+    const double deviceX = m_scale.toPixelX(x) * m_dpr;
+    const double deviceY = m_scale.toPixelY(y) * m_dpr;
+    const QRgb rgb = color.rgb();
+    const double reach = (width - 1) / 2.0;
+    m_record.dot(QPointF(std::floor(deviceX - reach), std::floor(deviceY - reach)) / m_dpr, rgb, float(width / m_dpr));
+    const std::optional<QRect> covered = Clip::dot(deviceX, deviceY, width, m_image.size());
     if (!covered)
         return;
-    const QRgb rgb = color.rgb();
     for (int row = covered->top(); row <= covered->bottom(); ++row) {
         QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
         std::fill(line + covered->left(), line + covered->right() + 1, rgb);
@@ -86,6 +90,7 @@ void Surface::Cls()
 {
     if (m_log)
         m_log->cleared();
+    m_record.clear();
     m_image.fill(m_background);
     changed();
 }

@@ -2,6 +2,7 @@
 // The drawing surface of a screen's client area: a picture kept in an image of
 // device pixels, drawn on with a user scale, lines, single points and clearing.
 
+#include "runtime/PictureRecord.h"
 #include "runtime/UserScale.h"
 
 #include <QColor>
@@ -38,6 +39,9 @@ public:
     void onChanged(std::function<void()> callback) { m_changed = std::move(callback); }
     void shown() { m_dirty = false; }
     void setLog(SurfaceLog *log) { m_log = log; }
+    // What was drawn since the last clearing, for the picture's files.
+    const PictureRecord &record() const { return m_record; }
+    PictureRecord &record() { return m_record; }
 
     int ScaleMode() const { return m_scale.scaleMode(); }
     void setScaleMode(int mode) { m_scale.setScaleMode(mode); }
@@ -68,4 +72,5 @@ private:
     std::function<void()> m_changed;
     bool m_dirty = false;
     SurfaceLog *m_log = nullptr;
+    PictureRecord m_record;
 };

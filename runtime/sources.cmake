@@ -10,6 +10,7 @@ target_sources(elica_core PRIVATE
   runtime/WrappingButton.h runtime/WrappingButton.cpp
   runtime/UserScale.h runtime/UserScale.cpp
   runtime/Clip.h runtime/Clip.cpp
+  runtime/PictureRecord.h runtime/PictureRecord.cpp
   runtime/Surface.h runtime/Surface.cpp
   runtime/MessageBox.h runtime/MessageBox.cpp
   runtime/Program.h runtime/Program.cpp
