@@ -25,3 +25,11 @@ QString CurveCaption::caption(int number, int colourIndex, const Values &values)
         parts << QStringLiteral("%1 %2").arg(QString::fromUtf8(name), NumberText::fromDouble(value));
     return QStringLiteral("Curva %1, %2: %3").arg(number).arg(colourName(colourIndex), parts.join(QStringLiteral("; ")));
 }
+
+QString CurveCaption::pictureDescription(const QStringList &captions)
+{
+    if (captions.isEmpty())
+        return QStringLiteral(u"Il disegno è vuoto");
+    const QString count = captions.size() == 1 ? QStringLiteral("1 curva") : QStringLiteral("%1 curve").arg(captions.size());
+    return count + QStringLiteral(". ") + captions.join(QStringLiteral(". "));
+}

@@ -38,6 +38,7 @@ Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
     onClick(Command3, [this] { Command3_Click(); });
 
     new PictureMenu(*this);
+    describePicture();
 }
 
 bool Form4::copyParameters()
@@ -92,6 +93,7 @@ void Form4::Form_Activate()
     s.Line(CX, CY, float(double(CX) + N), float(double(CY) + M));
 
     CALCOLA();
+    describePicture();
 }
 
 void Form4::TRASFORM()
@@ -131,6 +133,11 @@ void Form4::CALCOLA()
     }
 }
 
+void Form4::describePicture()
+{
+    describeSurface(QStringLiteral("Disegno"), CurveCaption::pictureDescription(surface().record().curves()));
+}
+
 void Form4::Command1_Click()
 {
     Single::instance<Form3>().Show();
@@ -139,6 +146,7 @@ void Form4::Command1_Click()
 void Form4::Command2_Click()
 {
     surface().Cls();
+    describePicture();
     Single::instance<Form3>().Show();
 }
 

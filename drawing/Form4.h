@@ -34,4 +34,6 @@ public:
 
 private:
     bool copyParameters();
+    // Tells a screen reader what the picture now holds.
+    void describePicture();
 };

@@ -3,6 +3,7 @@
 // fields' names, the calibration bar's value and the calibration figure.
 #include "TestSupport.h"
 #include "calibration/Form2.h"
+#include "drawing/Form4.h"
 #include "pages/DocumentView.h"
 #include "pages/Form1.h"
 #include "parameters/Form3.h"
@@ -63,6 +64,7 @@ private slots:
     void calibrationBarSpeaksTheFactor();
     void calibrationFigureDescribesItself_data();
     void calibrationFigureDescribesItself();
+    void pictureDescribesItsCurves();
     void focusShownOnArrival_data();
     void focusShownOnArrival();
 };
@@ -185,6 +187,41 @@ void AccessTest::calibrationFigureDescribesItself()
     QCOMPARE(figure->geometry(), form.rect());
     QCOMPARE(form.childAt(form.rect().center() + QPoint(200, 200)), nullptr);
     QCOMPARE(form.childAt(form.HScroll1->geometry().center()), form.HScroll1);
+}
+
+void AccessTest::pictureDescribesItsCurves()
+{
+    ProgramRecorder recorder;
+    Form3 &set = Single::instance<Form3>();
+    set.VALa = 20.0;
+    set.VALb = 15.0;
+    set.VALc = 10.0;
+    set.VALd = 5.0;
+    set.VALe = 3.0;
+    set.VALp = 1.0;
+    set.AA = 45.0;
+    set.AB = 45.0;
+    Single::instance<Form2>().Incr = 0.75;
+    Form4 &form = Single::instance<Form4>();
+    QAccessibleInterface *figure = accessible(const_cast<SurfaceFigure *>(form.surfaceFigure()));
+    QCOMPARE(figure->text(QAccessible::Name), QStringLiteral("Disegno"));
+    QCOMPARE(figure->text(QAccessible::Description), QStringLiteral(u"Il disegno è vuoto"));
+
+    form.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QString first = QStringLiteral("Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45");
+    QCOMPARE(figure->text(QAccessible::Description), QStringLiteral("1 curva. ") + first);
+
+    set.VALe = 0.5;
+    set.AB = 30.0;
+    form.Show();
+    QCOMPARE(figure->text(QAccessible::Description),
+             QStringLiteral("2 curve. ") + first
+                 + QStringLiteral(". Curva 2, verde scuro: a 20; b 15; c 10; d 5; rapporto 0,5; passo 1; alfa 45; beta 30"));
+
+    form.Command2_Click();
+    QCOMPARE(figure->text(QAccessible::Description), QStringLiteral(u"Il disegno è vuoto"));
+    QVERIFY(recorder.messages.isEmpty());
 }
 
 void AccessTest::focusShownOnArrival_data()
