@@ -21,6 +21,8 @@ INTRO_FORMULAS = ["OA cos γ1 = q cos μ + q' υ cos ρ", "OA cos γ = m sin μ 
 FIELDS = ['ELLICA, Asse Maggiore', 'ELLICA, Asse Minore', 'SPIRALE, Asse Maggiore',
           'SPIRALE, Asse Minore', 'Rapporto tra gli angoli', 'PASSO', 'Angolo alfa', 'Angolo beta']
 RATIO_MESSAGE = 'Il Rapporto deve essere diverso da 0'
+CURVE_1 = 'Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45'
+CURVE_2 = 'Curva 2, verde scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45'
 
 
 def report(ok, name, detail=''):
@@ -221,6 +223,32 @@ def drawing(program):
     buttons = sorted(node.name for node, _ in nodes(form4) if node.getRoleName() == 'push button')
     report(buttons == ['Cancella e riprendi', 'ESCI', 'RIPRENDI'], 'Form4: its three buttons by name',
            f'got {buttons}')
+    picture = find(form4, 'image', 'Disegno')
+    report(picture is not None, 'Form4: the image "Disegno"')
+    if picture is None:
+        return
+    form3 = program.window('Form3')
+    # The buttons pressed, then what the picture must say.
+    steps = (
+        ([], f'1 curva. {CURVE_1}'),
+        ([(form4, 'RIPRENDI'), (form3, 'AVANTI')], f'2 curve. {CURVE_1}. {CURVE_2}'),
+        ([(form4, 'Cancella e riprendi')], 'Il disegno è vuoto'),
+    )
+    for presses, wanted in steps:
+        for window, button in presses:
+            press(find(window, 'push button', button))
+        ok, got = eventually(lambda: (picture.description == wanted, repr(picture.description)))
+        report(ok, f'Form4: the picture described as "{wanted[:40]}…"', got)
+
+
+def press(button):
+    """Presses a button through its accessible action, as a screen reader's user does."""
+    actions = button.queryAction()
+    for i in range(actions.nActions):
+        if actions.getName(i) == 'Press':
+            actions.doAction(i)
+            return
+    actions.doAction(0)
 
 
 def main(argv):

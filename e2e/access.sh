@@ -100,9 +100,25 @@ keyboard_walk() {
     check "$label: nothing else on the surface" $? "$ANSWER" "$SHOT"
 }
 
+# The whole walk on the keyboard, ending with the picture saved through its menu.
 keyboard() {
     echo "# keyboard alone"
-    keyboard_walk keys
+    keyboard_walk keys || return
+    local saved="$WORK/keys-saved.png"
+    rm -f -- "$saved"
+    PICTURE=$SHOT
+    keys Menu
+    wait_for 3 menu_shown
+    check "keys: the Menu key opens the picture's menu" $? "" "$(shot root keys-menu)"
+    keys Down Return
+    wait_for 5 is_active "Salva immagine"
+    check "keys: Down and Return on its first entry open the save dialog" $? "active: $(active_title)" || return
+    xdotool type --delay 8 -- "$saved"
+    keys Return
+    gone "Salva immagine"
+    unchanged keys-after-save "keys: back from the save dialog"
+    ask "$SHOT" same "$saved"
+    check "keys: the saved PNG's pixels are the picture on screen" $? "$ANSWER" "$SHOT"
 }
 
 # The walk once more at a scale (E2E_SCALE_PERCENT and E2E_SCALE set): the places checked in
