@@ -4,6 +4,9 @@
 #include "runtime/Single.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
@@ -38,6 +41,11 @@ int main(int argc, char *argv[])
                              "per avviarlo senza schermo: xvfb-run -a %s\n", argv[0]);
         return 2;
     }
+    // The toolkit's own dialogs (saving, printing) speak Italian like the rest of the program.
+    QTranslator toolkitWords;
+    if (toolkitWords.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitWords);
     Single::instance<Form1>().Show();
     const int status = QApplication::exec();
     Single::destroyAll();
