@@ -2,6 +2,7 @@
 // The calibration screen: the user moves the scroll bar until the test figure
 // is a true circle, which fixes the aspect factor Incr of the drawing surface.
 
+#include "calibration/CirclePoints.h"
 #include "runtime/Screen.h"
 
 class QLabel;
@@ -36,4 +37,7 @@ public:
     QLineEdit *Text1;
     QPushButton *Command1;
     QPushButton *Command3;
+
+private:
+    CirclePoints m_circle;
 };

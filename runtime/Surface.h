@@ -1,12 +1,16 @@
 #pragma once
 // The drawing surface of a screen's client area: a picture kept in an image of
 // device pixels, drawn on with a user scale, lines, single points and clearing.
+// The image is made on the first drawing; until then the surface is all background.
 
+#include "runtime/Clip.h"
 #include "runtime/UserScale.h"
 
 #include <QColor>
 #include <QImage>
 #include <functional>
+
+class QPainter;
 
 // What is asked of a surface, in its user units, as it is asked: a way to
 // follow a drawing dot by dot.
@@ -25,7 +29,10 @@ public:
     // Follows the client area; a larger area keeps the picture and adds background.
     // Until the first resize there is no picture.
     void resize(QSize logicalPixels, qreal devicePixelRatio, double dpi);
-    const QImage &image() const { return m_image; }
+    // The picture in device pixels; all background while nothing was drawn.
+    QImage image() const;
+    // Paints the part of the picture under a rectangle of logical pixels.
+    void paint(QPainter &painter, const QRectF &logicalRect) const;
     qreal devicePixelRatio() const { return m_dpr; }
     const UserScale &scale() const { return m_scale; }
 
@@ -52,14 +59,40 @@ public:
     void PSet(float x, float y, const QColor &color);
     void Cls();
 
+    // Plots dots of one colour as PSet does, with the colour, the pen width and the
+    // scale taken once: for drawing many dots while the scale and width stay put.
+    class Dots {
+    public:
+        Dots(Surface &surface, const QColor &color);
+        ~Dots();
+        Dots(const Dots &) = delete;
+        Dots &operator=(const Dots &) = delete;
+        void PSet(float x, float y);
+
+    private:
+        Surface &m_surface;
+        QColor m_color;
+        QRgb m_rgb;
+        int m_width;
+        UserScale::Mapping m_mapping;
+        qreal m_dpr;
+        QSize m_size;
+        uchar *m_bits;
+        qsizetype m_bytesPerLine;
+        bool m_drawn = false;
+    };
+
     // Device pixel that a user point falls in (for checking what was drawn).
     QPoint devicePixel(float x, float y) const;
 
 private:
     int devicePenWidth() const;
+    QImage &picture();
     void changed();
 
     UserScale m_scale;
+    // The picture's size in device pixels; the image itself exists once drawn on.
+    QSize m_pictureSize;
     QImage m_image;
     qreal m_dpr = 1.0;
     int m_drawWidth = 1;
@@ -69,3 +102,19 @@ private:
     bool m_dirty = false;
     SurfaceLog *m_log = nullptr;
 };
+
+// Inline: the curves plot thousands of dots in a row.
+inline void Surface::Dots::PSet(float x, float y)
+{
+    if (m_surface.m_log)
+        m_surface.m_log->dot(x, y, m_color);
+    const std::optional<QRect> covered =
+        Clip::dot(m_mapping.x(x) * m_dpr, m_mapping.y(y) * m_dpr, m_width, m_size);
+    if (!covered)
+        return;
+    for (int row = covered->top(); row <= covered->bottom(); ++row) {
+        QRgb *line = reinterpret_cast<QRgb *>(m_bits + row * m_bytesPerLine);
+        std::fill(line + covered->left(), line + covered->right() + 1, m_rgb);
+    }
+    m_drawn = true;
+}
