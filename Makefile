@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-urw-base35 \
             xvfb xauth openbox xdotool imagemagick x11-utils
-BENCH_PACKAGES := libbenchmark-dev
+BENCH_PACKAGES := libbenchmark-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench build deps bench-deps package check-asan clean
@@ -18,6 +18,7 @@ test: build
 
 bench: bench-deps build
 	$(BUILD)/bench/elica_bench
+	python3 bench/startup.py $(BUILD)/elica $(BUILD)/bare_window
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -34,9 +35,12 @@ deps:
 	fi
 
 bench-deps:
-	@dpkg-query -W -f='$${Status}\n' $(BENCH_PACKAGES) 2>/dev/null | grep -q '^install ok installed' || { \
-	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(BENCH_PACKAGES); \
-	  rm -f $(BUILD)/CMakeCache.txt; }
+	@missing=$$(for p in $(BENCH_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
+	  rm -f $(BUILD)/CMakeCache.txt; \
+	fi
 
 package: build
 	cd $(BUILD) && cpack

@@ -9,7 +9,7 @@
 
 Form1::Form1() : Screen(QStringLiteral("Form1"), QSize(11670, 8565), false)
 {
-    setWindowIcon(QIcon(QStringLiteral(":/elica.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/elica.png")));
     OLE1 = new DocumentView(introPage(), this);
     place(OLE1, 570, 210, 9495, 6135);
     // Created after the view, the button lies above the view's lower edge.
