@@ -101,9 +101,12 @@ void Form2::TRACCIA()
     Surface &s = surface();
     s.setDrawWidth(1);
     Surface::Dots dots(s, QBColor(CalibrationFigure::circleColour));
-    for (const CirclePoint &point : m_circle.forP1(P1)) {
-        XR = point.XR;
-        YR = point.YR;
-        dots.PSet(float(double(CX) + XR), float(double(CY) + YR));
-    }
+    const std::vector<CirclePoint> &circle = m_circle.forP1(P1);
+    dots.run([&](auto PSet) {
+        for (const CirclePoint &point : circle) {
+            XR = point.XR;
+            YR = point.YR;
+            PSet(float(double(CX) + XR), float(double(CY) + YR));
+        }
+    });
 }

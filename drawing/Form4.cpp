@@ -106,15 +106,18 @@ void Form4::CALCOLA()
         const double Ups = double(mu.radians) * Ve;
         muTerms.push_back({Va * mu.cos, Vc * Ups, Vb * mu.sin, Vd * Ups, Vp * (double(mu.radians) + Ups)});
     }
-    for (const AngleStep &rho : m_rhoSteps.forP1(P1)) {
-        for (const MuTerms &mu : muTerms) {
-            X = mu.helixX + mu.spiralX * rho.cos;
-            Y = mu.helixY + mu.spiralY * rho.sin;
-            Z = mu.Z;
-            TRASFORM();
-            dots.PSet(float(M + double(CX)), float(N + double(CY)));
+    const std::vector<AngleStep> &rhoSteps = m_rhoSteps.forP1(P1);
+    dots.run([&](auto PSet) {
+        for (const AngleStep &rho : rhoSteps) {
+            for (const MuTerms &mu : muTerms) {
+                X = mu.helixX + mu.spiralX * rho.cos;
+                Y = mu.helixY + mu.spiralY * rho.sin;
+                Z = mu.Z;
+                TRASFORM();
+                PSet(float(M + double(CX)), float(N + double(CY)));
+            }
         }
-    }
+    });
 }
 
 void Form4::Command1_Click()

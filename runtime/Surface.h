@@ -69,7 +69,21 @@ public:
         Dots &operator=(const Dots &) = delete;
         void PSet(float x, float y);
 
+        // Runs loop(PSet) once, PSet(x, y) plotting a dot as above. The loop is
+        // compiled twice, with and without the log: without it, no call on every
+        // dot forces the loop's numbers out of registers.
+        template <typename Loop>
+        void run(Loop &&loop)
+        {
+            if (m_surface.m_log)
+                loop([this](float x, float y) { PSet(x, y); });
+            else
+                loop([this](float x, float y) { plot(x, y); });
+        }
+
     private:
+        void plot(float x, float y);
+
         Surface &m_surface;
         QColor m_color;
         QRgb m_rgb;
@@ -103,11 +117,16 @@ private:
     SurfaceLog *m_log = nullptr;
 };
 
-// Inline: the curves plot thousands of dots in a row.
 inline void Surface::Dots::PSet(float x, float y)
 {
     if (m_surface.m_log)
         m_surface.m_log->dot(x, y, m_color);
+    plot(x, y);
+}
+
+// Always inline: the curves plot thousands of dots in a row.
+Q_ALWAYS_INLINE void Surface::Dots::plot(float x, float y)
+{
     const std::optional<QRect> covered =
         Clip::dot(m_mapping.x(x) * m_dpr, m_mapping.y(y) * m_dpr, m_width, m_size);
     if (!covered)
