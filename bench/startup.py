@@ -10,6 +10,7 @@ Usage: startup.py PROGRAM BARE_WINDOW [ROUNDS]
 """
 import ctypes
 import os
+import select
 import signal
 import statistics
 import subprocess
@@ -79,7 +80,6 @@ class Display:
 
     def wait_for_map(self, deadline):
         """The time at which a managed top-level window was next mapped, or None."""
-        import select
         event = XEvent()
         while time.monotonic() < deadline:
             while self.x.XPending(self.display):
@@ -99,8 +99,8 @@ def one_start(program, display, x):
     mapped = x.wait_for_map(started + 20)
     time.sleep(SETTLE_SECONDS)
     child.send_signal(signal.SIGTERM)
-    _, _, usage = os.wait4(child.pid, 0)
-    child.returncode = 0
+    _, status, usage = os.wait4(child.pid, 0)
+    child.returncode = os.waitstatus_to_exitcode(status)
     if mapped is None:
         sys.exit(program + ": no window was mapped")
     return (mapped - started) * 1000.0, usage.ru_maxrss / 1024.0
