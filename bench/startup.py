@@ -49,6 +49,9 @@ def start_display(work):
         probe = subprocess.run(["xprop", "-display", display, "-root", "_NET_SUPPORTING_WM_CHECK"],
                                capture_output=True, text=True)
         if "window id" in probe.stdout:
+            # openbox announces itself a moment before it manages windows; a window
+            # mapped in that moment may be missed.
+            time.sleep(1)
             return display, [wm, xvfb]
         time.sleep(0.05)
     sys.exit("openbox did not start")
