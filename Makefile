@@ -9,7 +9,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what
 # check-package runs the package through.
 PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db
-BENCH_PACKAGES := libbenchmark-dev
+BENCH_PACKAGES := libbenchmark-dev python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench build deps bench-deps package check-package check-asan clean
@@ -22,6 +22,7 @@ test: build
 
 bench: bench-deps build
 	$(BUILD)/bench/elica_bench
+	python3 bench/startup.py $(BUILD)/elica $(BUILD)/bare_window
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
@@ -38,9 +39,12 @@ deps:
 	fi
 
 bench-deps:
-	@dpkg-query -W -f='$${Status}\n' $(BENCH_PACKAGES) 2>/dev/null | grep -q '^install ok installed' || { \
-	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $(BENCH_PACKAGES); \
-	  rm -f $(BUILD)/CMakeCache.txt; }
+	@missing=$$(for p in $(BENCH_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -q && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q $$missing; \
+	  rm -f $(BUILD)/CMakeCache.txt; \
+	fi
 
 package: build
 	cd $(BUILD) && cpack

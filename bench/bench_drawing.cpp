@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <string>
 
 namespace {
 const QSize maximised(1280, 1005);
@@ -133,12 +136,40 @@ BENCHMARK_CAPTURE(savePicture, png, PictureFiles::Format::Png)->Arg(1)->Arg(10)-
 BENCHMARK_CAPTURE(savePicture, svg, PictureFiles::Format::Svg)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(savePicture, pdf, PictureFiles::Format::Pdf)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
+namespace {
+// The console table, then each procedure's CPU time as a multiple of its drawPoints limit.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(OO_None) {}
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            m_cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const char *procedure : {"CALCOLA", "calibrationEvent"}) {
+            const auto time = m_cpuTimes.find(procedure);
+            const auto limit = m_cpuTimes.find(std::string(procedure) + "_drawPointsLimit");
+            if (time != m_cpuTimes.end() && limit != m_cpuTimes.end())
+                std::printf("%-18s %.2fx its drawPoints limit (CPU time)\n", procedure, time->second / limit->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> m_cpuTimes;
+};
+}
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     Single::destroyAll();
     return 0;

@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <cmath>
 
 Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
 {
@@ -119,12 +118,14 @@ void Form2::COORDINATE()
 void Form2::TRACCIA()
 {
     Surface &s = surface();
-    // The angle accumulates its step in double precision: it passes 359.9 and
-    // ends just above 360, so no point is plotted at 360.
-    for (double I = 0; I <= 360; I += CalibrationFigure::angleStep) {
-        XR = std::cos(I * double(P1)) * CalibrationFigure::radius;
-        YR = std::sin(I * double(P1)) * CalibrationFigure::radius;
-        s.setDrawWidth(1);
-        s.PSet(float(double(CX) + XR), float(double(CY) + YR), QBColor(CalibrationFigure::circleColour));
-    }
+    s.setDrawWidth(1);
+    Surface::Dots dots(s, QBColor(CalibrationFigure::circleColour));
+    const std::vector<CirclePoint> &circle = m_circle.forP1(P1);
+    dots.run([&](auto PSet) {
+        for (const CirclePoint &point : circle) {
+            XR = point.XR;
+            YR = point.YR;
+            PSet(float(double(CX) + XR), float(double(CY) + YR));
+        }
+    });
 }

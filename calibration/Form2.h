@@ -2,6 +2,7 @@
 // The calibration screen: the user moves the scroll bar until the test figure
 // is a true circle, which fixes the aspect factor Incr of the drawing surface.
 
+#include "calibration/CirclePoints.h"
 #include "runtime/Screen.h"
 
 class QLabel;
@@ -41,4 +42,6 @@ private:
     // Tells a screen reader the factor the figure is drawn at, and whether the
     // earlier figures were cleared first.
     void describeFigure(bool cleared);
+
+    CirclePoints m_circle;
 };

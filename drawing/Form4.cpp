@@ -12,7 +12,6 @@
 #include "runtime/Single.h"
 
 #include <QPushButton>
-#include <cmath>
 
 namespace {
 constexpr float surfaceWidth = 300.0f;
@@ -22,7 +21,9 @@ constexpr int16_t muLast = 360;
 constexpr int16_t angleStep = 5;
 }
 
-Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
+Form4::Form4()
+    : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true), m_rhoSteps(rhoLast, angleStep),
+      m_muSteps(muLast, angleStep)
 {
     Command1 = new QPushButton(QStringLiteral("RIPRENDI"), this);
     place(Command1, 960, 720, 1695, 615);
@@ -96,41 +97,36 @@ void Form4::Form_Activate()
     describePicture();
 }
 
-void Form4::TRASFORM()
-{
-    const Projection::Displacement d = Projection::transform(X, Y, Z, {CA, SA, CB, SB});
-    M = d.M;
-    N = d.N;
-}
-
 void Form4::CALCOLA()
 {
     Form3 &set = Single::instance<Form3>();
     set.Miocolor = ColourCounter::advanced(set.Miocolor);
-    Surface &s = surface();
-    const QColor colour = QBColor(set.Miocolor);
-    PictureRecord &record = s.record();
+    PictureRecord &record = surface().record();
     record.beginCurve(CurveCaption::caption(int(record.curves().size()) + 1, set.Miocolor,
                                             {Va, Vb, Vc, Vd, Ve, Vp, AA, AB}));
-
-    // A 16-bit angle times the single-precision P1 is rounded once to single
-    // precision; its cosine and sine take it widened to double.
-    for (int16_t Rho = 0; Rho <= rhoLast; Rho += angleStep) {
-        const float rhoRadians = float(Rho) * P1;
-        const double CR = std::cos(double(rhoRadians));
-        const double SR = std::sin(double(rhoRadians));
-        for (int16_t Mu = 0; Mu <= muLast; Mu += angleStep) {
-            const float MuR = float(Mu) * P1;
-            const double CM = std::cos(double(MuR));
-            const double SM = std::sin(double(MuR));
-            const double Ups = double(MuR) * Ve;
-            X = Va * CM + (Vc * Ups) * CR;
-            Y = Vb * SM + (Vd * Ups) * SR;
-            Z = Vp * (double(MuR) + Ups);
-            TRASFORM();
-            s.PSet(float(M + double(CX)), float(N + double(CY)), colour);
-        }
+    Surface::Dots dots(surface(), QBColor(set.Miocolor));
+    // Every term that depends on mu alone is the same in each pass over rho:
+    // worked out once per curve, in the same operations and order.
+    struct MuTerms {
+        double helixX, spiralX, helixY, spiralY, Z;
+    };
+    std::vector<MuTerms> muTerms;
+    for (const AngleStep &mu : m_muSteps.forP1(P1)) {
+        const double Ups = double(mu.radians) * Ve;
+        muTerms.push_back({Va * mu.cos, Vc * Ups, Vb * mu.sin, Vd * Ups, Vp * (double(mu.radians) + Ups)});
     }
+    const std::vector<AngleStep> &rhoSteps = m_rhoSteps.forP1(P1);
+    dots.run([&](auto PSet) {
+        for (const AngleStep &rho : rhoSteps) {
+            for (const MuTerms &mu : muTerms) {
+                X = mu.helixX + mu.spiralX * rho.cos;
+                Y = mu.helixY + mu.spiralY * rho.sin;
+                Z = mu.Z;
+                TRASFORM();
+                PSet(float(M + double(CX)), float(N + double(CY)));
+            }
+        }
+    });
 }
 
 void Form4::describePicture()

@@ -3,6 +3,8 @@
 // aspect factor, scales its surface, draws the three axis lines and the curve
 // in the next palette colour over the current picture.
 
+#include "drawing/AngleSteps.h"
+#include "drawing/Projection.h"
 #include "runtime/Screen.h"
 
 class QPushButton;
@@ -25,7 +27,13 @@ public:
     void Command2_Click();
     void Command3_Click();
 
-    void TRASFORM();
+    // Inline: the curve projects thousands of points in a row.
+    void TRASFORM()
+    {
+        const Projection::Displacement d = Projection::transform(X, Y, Z, {CA, SA, CB, SB});
+        M = d.M;
+        N = d.N;
+    }
     void CALCOLA();
 
     QPushButton *Command1;
@@ -36,4 +44,7 @@ private:
     bool copyParameters();
     // Tells a screen reader what the picture now holds.
     void describePicture();
+
+    AngleSteps m_rhoSteps;
+    AngleSteps m_muSteps;
 };

@@ -11,10 +11,3 @@ Projection::View Projection::view(double alphaDegrees, double betaDegrees, float
     v.SB = std::cos(double(P1) * betaDegrees);
     return v;
 }
-
-Projection::Displacement Projection::transform(double X, double Y, double Z, const View &view)
-{
-    const double M = (-X) * view.CA + Y * view.CB;
-    const double N = X * view.SA + Y * view.SB - Z;
-    return {M, N};
-}

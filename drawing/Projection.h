@@ -20,5 +20,11 @@ struct Displacement {
 };
 
 // M = (-X) CA + Y CB and N = X SA + Y SB - Z, in double precision in this grouping.
-Displacement transform(double X, double Y, double Z, const View &view);
+// Inline: the curve projects thousands of points in a row.
+inline Displacement transform(double X, double Y, double Z, const View &view)
+{
+    const double M = (-X) * view.CA + Y * view.CB;
+    const double N = X * view.SA + Y * view.SB - Z;
+    return {M, N};
+}
 }

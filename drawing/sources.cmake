@@ -1,4 +1,5 @@
 target_sources(elica_core PRIVATE
+  drawing/AngleSteps.h drawing/AngleSteps.cpp
   drawing/Projection.h drawing/Projection.cpp
   drawing/CurveCaption.h drawing/CurveCaption.cpp
   drawing/Picture.h drawing/Picture.cpp

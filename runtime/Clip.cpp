@@ -36,17 +36,3 @@ std::optional<QLineF> Clip::line(double x1, double y1, double x2, double y2, con
     }
     return QLineF(x1 + t0 * dx, y1 + t0 * dy, x1 + t1 * dx, y1 + t1 * dy);
 }
-
-std::optional<QRect> Clip::dot(double x, double y, int width, QSize image)
-{
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return std::nullopt;
-    if (x < -width || y < -width || x > image.width() + width || y > image.height() + width)
-        return std::nullopt;
-    const int left = int(std::floor(x - (width - 1) / 2.0));
-    const int top = int(std::floor(y - (width - 1) / 2.0));
-    const QRect covered = QRect(left, top, width, width) & QRect(QPoint(0, 0), image);
-    if (covered.isEmpty())
-        return std::nullopt;
-    return covered;
-}

@@ -74,10 +74,7 @@ void Screen::onClick(QAbstractButton *button, std::function<void()> handler)
 void Screen::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QImage &image = m_surface.image();
-    const qreal dpr = m_surface.devicePixelRatio();
-    const QRectF target = event->rect();
-    painter.drawImage(target, image, QRectF(target.topLeft() * dpr, target.size() * dpr));
+    m_surface.paint(painter, event->rect());
     m_surface.shown();
 }
 

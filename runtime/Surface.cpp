@@ -13,14 +13,43 @@ void Surface::resize(QSize logicalPixels, qreal devicePixelRatio, double dpi)
     m_scale.setClientSize(QSizeF(logicalPixels), dpi);
     const QSize device(std::max(1, int(std::ceil(logicalPixels.width() * m_dpr))),
                        std::max(1, int(std::ceil(logicalPixels.height() * m_dpr))));
-    if (!m_image.isNull() && device.width() <= m_image.width() && device.height() <= m_image.height())
+    const QSize grown = device.expandedTo(m_pictureSize);
+    if (grown == m_pictureSize)
         return;
-    QImage grown(device.expandedTo(m_image.size()), QImage::Format_RGB32);
-    grown.fill(m_background);
-    if (!m_image.isNull())
-        QPainter(&grown).drawImage(0, 0, m_image);
-    m_image = grown;
+    m_pictureSize = grown;
+    if (!m_image.isNull()) {
+        QImage larger(grown, QImage::Format_RGB32);
+        larger.fill(m_background);
+        QPainter(&larger).drawImage(0, 0, m_image);
+        m_image = larger;
+    }
     changed();
+}
+
+QImage Surface::image() const
+{
+    if (!m_image.isNull() || m_pictureSize.isEmpty())
+        return m_image;
+    QImage blank(m_pictureSize, QImage::Format_RGB32);
+    blank.fill(m_background);
+    return blank;
+}
+
+QImage &Surface::picture()
+{
+    if (m_image.isNull() && !m_pictureSize.isEmpty()) {
+        m_image = QImage(m_pictureSize, QImage::Format_RGB32);
+        m_image.fill(m_background);
+    }
+    return m_image;
+}
+
+void Surface::paint(QPainter &painter, const QRectF &logicalRect) const
+{
+    if (m_image.isNull())
+        painter.fillRect(logicalRect, m_background);
+    else
+        painter.drawImage(logicalRect, m_image, QRectF(logicalRect.topLeft() * m_dpr, logicalRect.size() * m_dpr));
 }
 
 void Surface::setColors(const QColor &foreground, const QColor &background)
@@ -50,17 +79,18 @@ void Surface::Line(float x1, float y1, float x2, float y2)
 {
     if (m_log)
         m_log->line(x1, y1, x2, y2);
-    if (m_image.isNull())
+    if (m_pictureSize.isEmpty())
         return;
     const int pen = devicePenWidth();
-    const QRectF bounds = QRectF(m_image.rect()).adjusted(-pen, -pen, pen, pen);
+    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(m_pictureSize)).adjusted(-pen, -pen, pen, pen);
     const std::optional<QLineF> visible =
         Clip::line(m_scale.toPixelX(x1) * m_dpr, m_scale.toPixelY(y1) * m_dpr,
                    m_scale.toPixelX(x2) * m_dpr, m_scale.toPixelY(y2) * m_dpr, bounds);
     if (!visible)
         return;
-    m_record.line(visible->p1() / m_dpr, visible->p2() / m_dpr, m_foreground.rgb(), float(pen / m_dpr));
-    QPainter painter(&m_image);
+    if (m_recording)
+        m_record.line(visible->p1() / m_dpr, visible->p2() / m_dpr, m_foreground.rgb(), float(pen / m_dpr));
+    QPainter painter(&picture());
     painter.setPen(QPen(m_foreground, pen, Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(*visible);
     changed();
@@ -68,22 +98,7 @@ void Surface::Line(float x1, float y1, float x2, float y2)
 
 void Surface::PSet(float x, float y, const QColor &color)
 {
-    if (m_log)
-        m_log->dot(x, y, color);
-    const int width = devicePenWidth();
-    const double deviceX = m_scale.toPixelX(x) * m_dpr;
-    const double deviceY = m_scale.toPixelY(y) * m_dpr;
-    const QRgb rgb = color.rgb();
-    const double reach = (width - 1) / 2.0;
-    m_record.dot(QPointF(std::floor(deviceX - reach), std::floor(deviceY - reach)) / m_dpr, rgb, float(width / m_dpr));
-    const std::optional<QRect> covered = Clip::dot(deviceX, deviceY, width, m_image.size());
-    if (!covered)
-        return;
-    for (int row = covered->top(); row <= covered->bottom(); ++row) {
-        QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
-        std::fill(line + covered->left(), line + covered->right() + 1, rgb);
-    }
-    changed();
+    Dots(*this, color).PSet(x, y);
 }
 
 void Surface::Cls()
@@ -91,7 +106,7 @@ void Surface::Cls()
     if (m_log)
         m_log->cleared();
     m_record.clear();
-    m_image.fill(m_background);
+    picture().fill(m_background);
     changed();
 }
 
@@ -102,4 +117,19 @@ void Surface::changed()
     m_dirty = true;
     if (m_changed)
         m_changed();
+}
+
+Surface::Dots::Dots(Surface &surface, const QColor &color)
+    : m_surface(surface), m_record(surface.m_recording ? &surface.m_record : nullptr), m_color(color), m_rgb(color.rgb()), m_width(surface.devicePenWidth()),
+      m_mapping(surface.m_scale.mapping()), m_dpr(surface.m_dpr), m_size(surface.m_pictureSize)
+{
+    QImage &picture = surface.picture();
+    m_bits = picture.isNull() ? nullptr : picture.bits();
+    m_bytesPerLine = picture.bytesPerLine();
+}
+
+Surface::Dots::~Dots()
+{
+    if (m_drawn)
+        m_surface.changed();
 }

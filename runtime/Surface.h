@@ -1,13 +1,17 @@
 #pragma once
 // The drawing surface of a screen's client area: a picture kept in an image of
 // device pixels, drawn on with a user scale, lines, single points and clearing.
+// The image is made on the first drawing; until then the surface is all background.
 
+#include "runtime/Clip.h"
 #include "runtime/PictureRecord.h"
 #include "runtime/UserScale.h"
 
 #include <QColor>
 #include <QImage>
 #include <functional>
+
+class QPainter;
 
 // What is asked of a surface, in its user units, as it is asked: a way to
 // follow a drawing dot by dot.
@@ -26,7 +30,10 @@ public:
     // Follows the client area; a larger area keeps the picture and adds background.
     // Until the first resize there is no picture.
     void resize(QSize logicalPixels, qreal devicePixelRatio, double dpi);
-    const QImage &image() const { return m_image; }
+    // The picture in device pixels; all background while nothing was drawn.
+    QImage image() const;
+    // Paints the part of the picture under a rectangle of logical pixels.
+    void paint(QPainter &painter, const QRectF &logicalRect) const;
     qreal devicePixelRatio() const { return m_dpr; }
     const UserScale &scale() const { return m_scale; }
 
@@ -42,6 +49,8 @@ public:
     // What was drawn since the last clearing, for the picture's files.
     const PictureRecord &record() const { return m_record; }
     PictureRecord &record() { return m_record; }
+    // Whether what is drawn from now on goes into the record (it costs a little on every dot).
+    void setRecording(bool on) { m_recording = on; }
 
     int ScaleMode() const { return m_scale.scaleMode(); }
     void setScaleMode(int mode) { m_scale.setScaleMode(mode); }
@@ -56,14 +65,55 @@ public:
     void PSet(float x, float y, const QColor &color);
     void Cls();
 
+    // Plots dots of one colour as PSet does, with the colour, the pen width and the
+    // scale taken once: for drawing many dots while the scale and width stay put.
+    class Dots {
+    public:
+        Dots(Surface &surface, const QColor &color);
+        ~Dots();
+        Dots(const Dots &) = delete;
+        Dots &operator=(const Dots &) = delete;
+        void PSet(float x, float y);
+
+        // Runs loop(PSet) once, PSet(x, y) plotting a dot as above. The loop is
+        // compiled twice, with and without the log: without it, no call on every
+        // dot forces the loop's numbers out of registers.
+        template <typename Loop>
+        void run(Loop &&loop)
+        {
+            if (m_surface.m_log)
+                loop([this](float x, float y) { PSet(x, y); });
+            else
+                loop([this](float x, float y) { plot(x, y); });
+        }
+
+    private:
+        void plot(float x, float y);
+
+        Surface &m_surface;
+        PictureRecord *m_record;
+        QColor m_color;
+        QRgb m_rgb;
+        int m_width;
+        UserScale::Mapping m_mapping;
+        qreal m_dpr;
+        QSize m_size;
+        uchar *m_bits;
+        qsizetype m_bytesPerLine;
+        bool m_drawn = false;
+    };
+
     // Device pixel that a user point falls in (for checking what was drawn).
     QPoint devicePixel(float x, float y) const;
 
 private:
     int devicePenWidth() const;
+    QImage &picture();
     void changed();
 
     UserScale m_scale;
+    // The picture's size in device pixels; the image itself exists once drawn on.
+    QSize m_pictureSize;
     QImage m_image;
     qreal m_dpr = 1.0;
     int m_drawWidth = 1;
@@ -73,4 +123,32 @@ private:
     bool m_dirty = false;
     SurfaceLog *m_log = nullptr;
     PictureRecord m_record;
+    bool m_recording = false;
 };
+
+inline void Surface::Dots::PSet(float x, float y)
+{
+    if (m_surface.m_log)
+        m_surface.m_log->dot(x, y, m_color);
+    plot(x, y);
+}
+
+// Always inline: the curves plot thousands of dots in a row.
+Q_ALWAYS_INLINE void Surface::Dots::plot(float x, float y)
+{
+    const double deviceX = m_mapping.x(x) * m_dpr;
+    const double deviceY = m_mapping.y(y) * m_dpr;
+    if (m_record) {
+        const double reach = (m_width - 1) / 2.0;
+        m_record->dot(QPointF(std::floor(deviceX - reach), std::floor(deviceY - reach)) / m_dpr, m_rgb,
+                      float(m_width / m_dpr));
+    }
+    const std::optional<QRect> covered = Clip::dot(deviceX, deviceY, m_width, m_size);
+    if (!covered)
+        return;
+    for (int row = covered->top(); row <= covered->bottom(); ++row) {
+        QRgb *line = reinterpret_cast<QRgb *>(m_bits + row * m_bytesPerLine);
+        std::fill(line + covered->left(), line + covered->right() + 1, m_rgb);
+    }
+    m_drawn = true;
+}

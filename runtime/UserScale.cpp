@@ -52,12 +52,7 @@ void UserScale::setScaleHeight(float height)
     m_userHeight = height;
 }
 
-double UserScale::toPixelX(float x) const
+UserScale::Mapping UserScale::mapping() const
 {
-    return double(x) * m_client.width() / double(scaleWidth());
-}
-
-double UserScale::toPixelY(float y) const
-{
-    return double(y) * m_client.height() / double(scaleHeight());
+    return {m_client.width(), double(scaleWidth()), m_client.height(), double(scaleHeight())};
 }

@@ -23,8 +23,19 @@ public:
     void setScaleWidth(float width);
     void setScaleHeight(float height);
 
-    double toPixelX(float x) const;
-    double toPixelY(float y) const;
+    // The proportions of the current scale, taken once to map many points.
+    struct Mapping {
+        double clientWidth;
+        double scaleWidth;
+        double clientHeight;
+        double scaleHeight;
+        double x(float x) const { return double(x) * clientWidth / scaleWidth; }
+        double y(float y) const { return double(y) * clientHeight / scaleHeight; }
+    };
+    Mapping mapping() const;
+
+    double toPixelX(float x) const { return mapping().x(x); }
+    double toPixelY(float y) const { return mapping().y(y); }
 
 private:
     double unitsPerPixel() const;

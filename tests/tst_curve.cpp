@@ -66,6 +66,8 @@ private slots:
     void scaleCentreAndAxes_data();
     void scaleCentreAndAxes();
     void defaultCurveDots();
+    void curveDotsToTheLastBit_data();
+    void curveDotsToTheLastBit();
     void dotOrder();
     void flatAndRepeatedCurves_data();
     void flatAndRepeatedCurves();
@@ -150,6 +152,55 @@ void CurveTest::defaultCurveDots()
     QCOMPARE(form.Z, last.Z);
     QCOMPARE(float(form.M + double(form.CX)), last.x);
     QCOMPARE(float(form.N + double(form.CY)), last.y);
+}
+
+void CurveTest::curveDotsToTheLastBit_data()
+{
+    QTest::addColumn<int>("rho");
+    QTest::addColumn<int>("mu");
+    QTest::addColumn<double>("X");
+    QTest::addColumn<double>("Y");
+    QTest::addColumn<double>("Z");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    // Worked out apart from the program, step by step: each angle times P1 rounded
+    // to single precision, its cosine and sine in double, the point and its
+    // displacement in double, the plotted coordinates rounded to single precision.
+    QTest::newRow("5, 5") << 5 << 5 << 0x1.6882c45355a86p+4 << 0x1.6be25b9defedap+0 << 0x1.6571840000000p-2
+                          << 0x1.22252ep+7f << 0x1.022d52p+7f;
+    QTest::newRow("125, 245") << 125 << 245 << -0x1.48207dc5b022ap+6 << 0x1.379269b604a6fp+5
+                              << 0x1.11aaea0000000p+4 << 0x1.eb16ccp+7f << 0x1.03b83ap+6f;
+    QTest::newRow("355, 90") << 355 << 90 << 0x1.778e79e5e36a4p+5 << 0x1.9e4930e925c39p+3 << 0x1.921fb60000000p+2
+                             << 0x1.0feb5cp+7f << 0x1.2921dep+7f;
+    QTest::newRow("540, 180") << 540 << 180 << -0x1.c8fdba9fffff9p+6 << -0x1.46da0bab57e9ep-19
+                              << 0x1.921fb60000000p+3 << 0x1.e1921ep+7f << 0x1.325f36p+4f;
+    QTest::newRow("715, 355") << 715 << 355 << 0x1.9a3031948fa7ap+7 << -0x1.2d0a3af2d1455p+3
+                              << 0x1.8c89ee0000000p+4 << 0x1.0a61d8p+3f << 0x1.c42ce2p+7f;
+    QTest::newRow("720, 360") << 720 << 360 << 0x1.a0fdba9fffe5fp+7 << 0x1.2a781a8bbac01p-15
+                              << 0x1.921fb60000000p+4 << 0x1.9248e2p+3f << 0x1.d59782p+7f;
+}
+
+void CurveTest::curveDotsToTheLastBit()
+{
+    QFETCH(int, rho);
+    QFETCH(int, mu);
+    QFETCH(double, X);
+    QFETCH(double, Y);
+    QFETCH(double, Z);
+    QFETCH(float, x);
+    QFETCH(float, y);
+    setParameters({});
+    Form4 &form = drawingScreen(0.75);
+    CurveLog log(form);
+    form.Form_Activate();
+    QCOMPARE(log.dots.size(), dotsPerCurve);
+
+    const Dot &dot = log.dots[rho / 5 * 73 + mu / 5];
+    // Exact comparisons: a bit lost anywhere in the chain shows here.
+    const QString got = QString::asprintf("got %.17g %.17g %.17g, plotted at %.9g %.9g", dot.X, dot.Y, dot.Z,
+                                          double(dot.x), double(dot.y));
+    QVERIFY2(dot.X == X && dot.Y == Y && dot.Z == Z, qPrintable(got));
+    QVERIFY2(dot.x == x && dot.y == y, qPrintable(got));
 }
 
 void CurveTest::dotOrder()

@@ -62,6 +62,7 @@ private slots:
     void buttonsAtTheirDesignPlaces_data();
     void buttonsAtTheirDesignPlaces();
     void introFocusAndRepeatedAvanti();
+    void introCarriesTheProgramIcon();
 
 private:
     QStringList m_messages;
@@ -350,6 +351,19 @@ void FrameTest::introFocusAndRepeatedAvanti()
     QCOMPARE(&Single::instance<Form2>(), &calibration);
     QCOMPARE(calibration.Text1->text(), QStringLiteral("0,51"));
     QCOMPARE(calibration.HScroll1->value(), 4);
+}
+
+void FrameTest::introCarriesTheProgramIcon()
+{
+    // The icon rendered at build time: the curve's dark blue on a light tile.
+    const QImage icon = Single::instance<Form1>().windowIcon().pixmap(64, 64).toImage();
+    QCOMPARE(icon.size(), QSize(64, 64));
+    QCOMPARE(icon.pixelColor(4, 32), QColor(240, 240, 240));
+    int blue = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            blue += icon.pixelColor(x, y) == QColor(0, 0, 128);
+    QVERIFY2(blue > 50, qPrintable(QString::number(blue)));
 }
 
 QTEST_MAIN(FrameTest)

@@ -284,6 +284,11 @@ void NumbersTest::clipDot_data()
     QTest::newRow("two pixels, left half") << 10.3 << 4.2 << 2 << QRect(9, 3, 2, 2);
     QTest::newRow("two pixels, right half") << 10.7 << 4.7 << 2 << QRect(10, 4, 2, 2);
     QTest::newRow("cut at the edge") << 0.2 << 0.2 << 2 << QRect(0, 0, 1, 1);
+    // A centre left of or above the edge still shows the part of its square inside.
+    QTest::newRow("centre left of the edge") << -0.3 << 5.2 << 2 << QRect(0, 4, 1, 2);
+    QTest::newRow("centre above the edge") << 5.2 << -0.3 << 2 << QRect(4, 0, 2, 1);
+    QTest::newRow("centre off the corner, width 3") << -0.6 << -0.6 << 3 << QRect(0, 0, 1, 1);
+    QTest::newRow("square just off the left edge") << -1.2 << 5.0 << 3 << QRect();
     QTest::newRow("off the image") << -5.0 << 3.0 << 2 << QRect();
     QTest::newRow("far off") << 1e300 << 3.0 << 2 << QRect();
     QTest::newRow("not finite") << std::numeric_limits<double>::quiet_NaN() << 3.0 << 2 << QRect();

@@ -3,6 +3,7 @@
 #include "runtime/Palette.h"
 #include "runtime/Surface.h"
 
+#include <QPainter>
 #include <QtTest>
 #include <cmath>
 
@@ -38,6 +39,8 @@ private slots:
     void lineInForeground();
     void clsAndGrowth();
     void highDpiDotsAreCrisp();
+    void paintedBeforeAndAfterTheFirstDrawing_data();
+    void paintedBeforeAndAfterTheFirstDrawing();
 };
 
 void SurfaceTest::userPointToPixel_data()
@@ -214,6 +217,43 @@ void SurfaceTest::highDpiDotsAreCrisp()
     surface.PSet(25.3f, 10.3f, QBColor(1));
     QCOMPARE(countPixels(surface.image(), QColor(0, 0, 128)), 16);
     QCOMPARE(surface.devicePixel(25.3f, 10.3f), QPoint(50, 20));
+}
+
+void SurfaceTest::paintedBeforeAndAfterTheFirstDrawing_data()
+{
+    QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<bool>("draw");
+    QTest::newRow("never drawn") << 1.0 << false;
+    QTest::newRow("drawn") << 1.0 << true;
+    QTest::newRow("never drawn, high DPI") << 2.0 << false;
+    QTest::newRow("drawn, high DPI") << 2.0 << true;
+}
+
+void SurfaceTest::paintedBeforeAndAfterTheFirstDrawing()
+{
+    QFETCH(qreal, dpr);
+    QFETCH(bool, draw);
+    // Grown twice before anything is drawn: the picture made later has the larger size.
+    Surface surface = surfaceOf(QSize(40, 30), dpr);
+    surface.resize(QSize(60, 50), dpr, 96.0);
+    surface.setScaleMode(0);
+    surface.setScaleWidth(60);
+    surface.setScaleHeight(50);
+    surface.setDrawWidth(1);
+    if (draw)
+        surface.PSet(55.5f, 45.5f, QBColor(4));
+
+    QImage window(QSize(60, 50) * dpr, QImage::Format_RGB32);
+    window.setDevicePixelRatio(dpr);
+    window.fill(Qt::green);
+    {
+        QPainter painter(&window);
+        surface.paint(painter, QRectF(0, 0, 60, 50));
+    }
+    const int dotPixels = draw ? int(dpr * dpr) : 0;
+    QCOMPARE(countPixels(window, QColor(128, 0, 0)), dotPixels);
+    QCOMPARE(countPixels(window, QColor(240, 240, 240)), window.width() * window.height() - dotPixels);
+    QCOMPARE(surface.image().size(), QSize(60, 50) * dpr);
 }
 
 QTEST_MAIN(SurfaceTest)
