@@ -38,6 +38,8 @@ Form4::Form4()
     onClick(Command2, [this] { Command2_Click(); });
     onClick(Command3, [this] { Command3_Click(); });
 
+    // The picture's files are drawn again from what the surface records.
+    surface().setRecording(true);
     new PictureMenu(*this);
     describePicture();
 }
