@@ -1,26 +1,18 @@
 #include "runtime/PictureRecord.h"
 
-#include <cmath>
-
 void PictureRecord::line(QPointF from, QPointF to, QRgb colour, float penWidth)
 {
     append(Kind::Lines, colour, penWidth, -1, 2);
-    push(from);
-    push(to);
-}
-
-void PictureRecord::dot(QPointF corner, QRgb colour, float penWidth)
-{
-    if (!std::isfinite(float(corner.x())) || !std::isfinite(float(corner.y())))
-        return;
-    append(Kind::Dots, colour, penWidth, int(m_curves.size()) - 1, 1);
-    push(corner);
-    ++m_dots;
+    push(float(from.x()), float(from.y()));
+    push(float(to.x()), float(to.y()));
 }
 
 void PictureRecord::clear()
 {
-    m_chunks.clear();
+    // The first chunk stays for the next drawing: a cleared picture is soon drawn on again.
+    m_chunks.resize(std::min<std::size_t>(m_chunks.size(), 1));
+    m_next = m_chunks.empty() ? nullptr : m_chunks.front().get();
+    m_chunkEnd = m_chunks.empty() ? nullptr : m_next + chunkSize;
     m_points = 0;
     m_runs.clear();
     m_dots = 0;
@@ -44,22 +36,9 @@ std::size_t PictureRecord::bytes() const
         + m_runs.capacity() * sizeof(Run);
 }
 
-void PictureRecord::append(Kind kind, QRgb colour, float penWidth, int curve, std::uint32_t points)
+void PictureRecord::newChunk()
 {
-    if (!m_runs.empty()) {
-        Run &last = m_runs.back();
-        if (last.kind == kind && last.colour == colour && last.penWidth == penWidth && last.curve == curve) {
-            last.count += points;
-            return;
-        }
-    }
-    m_runs.push_back({kind, colour, penWidth, curve, m_points, points});
-}
-
-void PictureRecord::push(QPointF p)
-{
-    if ((m_points & (chunkSize - 1)) == 0)
-        m_chunks.push_back(std::make_unique<Point[]>(chunkSize));
-    m_chunks.back()[m_points & (chunkSize - 1)] = {float(p.x()), float(p.y())};
-    ++m_points;
+    m_chunks.push_back(std::make_unique_for_overwrite<Point[]>(chunkSize));
+    m_next = m_chunks.back().get();
+    m_chunkEnd = m_next + chunkSize;
 }

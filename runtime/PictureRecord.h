@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QRgb>
 #include <QStringList>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -53,11 +54,47 @@ private:
     static constexpr std::uint32_t chunkSize = 1u << chunkBits;
 
     void append(Kind kind, QRgb colour, float penWidth, int curve, std::uint32_t points);
-    void push(QPointF p);
+    void push(float x, float y);
+    void newChunk();
 
     std::vector<std::unique_ptr<Point[]>> m_chunks;
+    // Where the next point goes in the last chunk, and that chunk's end.
+    Point *m_next = nullptr;
+    Point *m_chunkEnd = nullptr;
     std::uint32_t m_points = 0;
     std::vector<Run> m_runs;
     std::uint64_t m_dots = 0;
     QStringList m_curves;
 };
+
+// Inline: a curve records thousands of dots in a row, nearly all continuing the last run.
+inline void PictureRecord::dot(QPointF corner, QRgb colour, float penWidth)
+{
+    const float x = float(corner.x());
+    const float y = float(corner.y());
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    append(Kind::Dots, colour, penWidth, int(m_curves.size()) - 1, 1);
+    push(x, y);
+    ++m_dots;
+}
+
+inline void PictureRecord::push(float x, float y)
+{
+    if (m_next == m_chunkEnd)
+        newChunk();
+    *m_next++ = {x, y};
+    ++m_points;
+}
+
+inline void PictureRecord::append(Kind kind, QRgb colour, float penWidth, int curve, std::uint32_t points)
+{
+    if (!m_runs.empty()) {
+        Run &last = m_runs.back();
+        if (last.kind == kind && last.colour == colour && last.penWidth == penWidth && last.curve == curve) {
+            last.count += points;
+            return;
+        }
+    }
+    m_runs.push_back({kind, colour, penWidth, curve, m_points, points});
+}

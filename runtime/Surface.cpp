@@ -121,7 +121,9 @@ void Surface::changed()
 
 Surface::Dots::Dots(Surface &surface, const QColor &color)
     : m_surface(surface), m_record(surface.m_recording ? &surface.m_record : nullptr), m_color(color), m_rgb(color.rgb()), m_width(surface.devicePenWidth()),
-      m_mapping(surface.m_scale.mapping()), m_dpr(surface.m_dpr), m_size(surface.m_pictureSize)
+      m_mapping(surface.m_scale.mapping()), m_dpr(surface.m_dpr),
+      m_logicalPerDevice(1.0 / surface.m_dpr), m_logicalWidth(float(m_width / surface.m_dpr)),
+      m_size(surface.m_pictureSize)
 {
     QImage &picture = surface.picture();
     m_bits = picture.isNull() ? nullptr : picture.bits();

@@ -76,18 +76,22 @@ public:
         void PSet(float x, float y);
 
         // Runs loop(PSet) once, PSet(x, y) plotting a dot as above. The loop is
-        // compiled twice, with and without the log: without it, no call on every
-        // dot forces the loop's numbers out of registers.
+        // compiled three times, with the log, with the record and with neither:
+        // without the log, no call on every dot forces the loop's numbers out of
+        // registers, and without the record nothing is kept.
         template <typename Loop>
         void run(Loop &&loop)
         {
             if (m_surface.m_log)
                 loop([this](float x, float y) { PSet(x, y); });
+            else if (m_record)
+                loop([this](float x, float y) { plot<true>(x, y); });
             else
-                loop([this](float x, float y) { plot(x, y); });
+                loop([this](float x, float y) { plot<false>(x, y); });
         }
 
     private:
+        template <bool recording>
         void plot(float x, float y);
 
         Surface &m_surface;
@@ -97,6 +101,9 @@ public:
         int m_width;
         UserScale::Mapping m_mapping;
         qreal m_dpr;
+        // What the record keeps is in logical pixels.
+        double m_logicalPerDevice;
+        float m_logicalWidth;
         QSize m_size;
         uchar *m_bits;
         qsizetype m_bytesPerLine;
@@ -130,18 +137,23 @@ inline void Surface::Dots::PSet(float x, float y)
 {
     if (m_surface.m_log)
         m_surface.m_log->dot(x, y, m_color);
-    plot(x, y);
+    if (m_record)
+        plot<true>(x, y);
+    else
+        plot<false>(x, y);
 }
 
 // Always inline: the curves plot thousands of dots in a row.
+template <bool recording>
 Q_ALWAYS_INLINE void Surface::Dots::plot(float x, float y)
 {
     const double deviceX = m_mapping.x(x) * m_dpr;
     const double deviceY = m_mapping.y(y) * m_dpr;
-    if (m_record) {
+    if constexpr (recording) {
         const double reach = (m_width - 1) / 2.0;
-        m_record->dot(QPointF(std::floor(deviceX - reach), std::floor(deviceY - reach)) / m_dpr, m_rgb,
-                      float(m_width / m_dpr));
+        m_record->dot(QPointF(std::floor(deviceX - reach) * m_logicalPerDevice,
+                              std::floor(deviceY - reach) * m_logicalPerDevice),
+                      m_rgb, m_logicalWidth);
     }
     const std::optional<QRect> covered = Clip::dot(deviceX, deviceY, m_width, m_size);
     if (!covered)
