@@ -1,6 +1,7 @@
 // What a screen reader finds, read through the toolkit's accessibility
 // interfaces: the pages' text letter for letter as the documents quote it, the
 // fields' names, the calibration bar's value and the calibration figure.
+#include "PictureSupport.h"
 #include "TestSupport.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
@@ -192,15 +193,7 @@ void AccessTest::calibrationFigureDescribesItself()
 void AccessTest::pictureDescribesItsCurves()
 {
     ProgramRecorder recorder;
-    Form3 &set = Single::instance<Form3>();
-    set.VALa = 20.0;
-    set.VALb = 15.0;
-    set.VALc = 10.0;
-    set.VALd = 5.0;
-    set.VALe = 3.0;
-    set.VALp = 1.0;
-    set.AA = 45.0;
-    set.AB = 45.0;
+    setParameters();
     Single::instance<Form2>().Incr = 0.75;
     Form4 &form = Single::instance<Form4>();
     QAccessibleInterface *figure = accessible(const_cast<SurfaceFigure *>(form.surfaceFigure()));
@@ -212,8 +205,7 @@ void AccessTest::pictureDescribesItsCurves()
     const QString first = QStringLiteral("Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45");
     QCOMPARE(figure->text(QAccessible::Description), QStringLiteral("1 curva. ") + first);
 
-    set.VALe = 0.5;
-    set.AB = 30.0;
+    setParameters(20, 15, 10, 5, 0.5, 1, 45, 30);
     form.Show();
     QCOMPARE(figure->text(QAccessible::Description),
              QStringLiteral("2 curve. ") + first
