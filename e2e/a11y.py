@@ -115,6 +115,13 @@ def find(window, role, name=None):
     return None
 
 
+def screen(program, title, name):
+    """The screen's window, reported as found on the bus as a frame (None when it is not)."""
+    window = program.window(title)
+    report(window is not None and window.getRoleName() == 'frame', name)
+    return window
+
+
 def show_tree(window):
     for node, depth in nodes(window):
         print('  ' * depth + describe(node), flush=True)
@@ -131,9 +138,7 @@ def eventually(question, seconds=5):
 
 
 def intro(program):
-    form1 = program.window('Form1')
-    report(form1 is not None and form1.getRoleName() == 'frame',
-           'Form1 is on the accessibility bus, a frame')
+    form1 = screen(program, 'Form1', 'Form1 is on the accessibility bus, a frame')
     if form1 is None:
         return False
     show_tree(form1)
@@ -152,9 +157,7 @@ def intro(program):
 
 def calibration(program):
     keys('Tab', 'space')
-    form2 = program.window('Form2')
-    report(form2 is not None and form2.getRoleName() == 'frame',
-           'Form2 is on the accessibility bus after Tab and Space on Form1, a frame')
+    form2 = screen(program, 'Form2', 'Form2 is on the accessibility bus after Tab and Space on Form1, a frame')
     if form2 is None:
         return False
     bar = find(form2, 'scroll bar', 'Calibrazione')
@@ -182,9 +185,7 @@ def calibration(program):
 
 
 def parameters(program):
-    form3 = program.window('Form3')
-    report(form3 is not None and form3.getRoleName() == 'frame',
-           'Form3 is on the accessibility bus after "OK - continua" at 0,57, a frame')
+    form3 = screen(program, 'Form3', 'Form3 is on the accessibility bus after "OK - continua" at 0,57, a frame')
     if form3 is None:
         return False
     show_tree(form3)
@@ -214,9 +215,7 @@ def parameters(program):
 
 
 def drawing(program):
-    form4 = program.window('Form4')
-    report(form4 is not None and form4.getRoleName() == 'frame',
-           'Form4 is on the accessibility bus after AVANTI, a frame')
+    form4 = screen(program, 'Form4', 'Form4 is on the accessibility bus after AVANTI, a frame')
     if form4 is None:
         return
     show_tree(form4)
