@@ -2,7 +2,7 @@
 // fastest the painter can put the same dots into the same image.
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
-#include "drawing/PictureFiles.h"
+#include "picture/PictureFormats.h"
 #include "parameters/Form3.h"
 #include "runtime/Single.h"
 #include "runtime/Surface.h"
@@ -19,25 +19,26 @@
 namespace {
 const QSize maximised(1280, 1005);
 
-// Collects the device points of what a procedure plots.
-class PointLog : public SurfaceLog {
-public:
-    explicit PointLog(Surface &surface) : m_surface(surface) { surface.setLog(this); }
-    ~PointLog() override { m_surface.setLog(nullptr); }
-    void line(float, float, float, float) override {}
-    void dot(float x, float y, const QColor &color) override
-    {
-        points.append(QPointF(m_surface.scale().toPixelX(x), m_surface.scale().toPixelY(y)));
-        this->color = color;
-    }
-    void cleared() override {}
-
+// The device points of the dots a surface recorded (a dot's centre, one pen width square), and
+// their colour.
+struct RecordedPoints {
     QList<QPointF> points;
-    QColor color;
-
-private:
-    Surface &m_surface;
+    QColor colour;
 };
+RecordedPoints recordedPoints(const Surface &surface)
+{
+    RecordedPoints out;
+    const PictureRecord &record = surface.record();
+    for (const PictureRecord::Run &run : record.runs()) {
+        if (run.kind != PictureRecord::Kind::Dots)
+            continue;
+        const double half = run.penWidth / 2.0;
+        for (std::uint32_t i = run.first; i < run.first + run.count; ++i)
+            out.points.append((record.point(i) + QPointF(half, half)) * surface.devicePixelRatio());
+        out.colour = QColor::fromRgb(run.colour);
+    }
+    return out;
+}
 
 Form4 &drawingScreen()
 {
@@ -65,20 +66,24 @@ Form2 &calibrationScreen()
     return form;
 }
 
+// The procedure's dots, recorded once on a cleared surface, put into an image by the painter.
 void drawPointsLimit(benchmark::State &state, Surface &surface, const std::function<void()> &procedure)
 {
-    PointLog log(surface);
+    surface.Cls();
+    const bool recording = surface.recording();
+    surface.setRecording(true);
     procedure();
-    surface.setLog(nullptr);
+    surface.setRecording(recording);
+    const RecordedPoints recorded = recordedPoints(surface);
     QImage image(maximised, QImage::Format_RGB32);
     image.fill(Qt::white);
-    const QPen pen(log.color, surface.DrawWidth(), Qt::SolidLine, Qt::SquareCap);
+    const QPen pen(recorded.colour, surface.DrawWidth(), Qt::SolidLine, Qt::SquareCap);
     for (auto _ : state) {
         QPainter painter(&image);
         painter.setPen(pen);
-        painter.drawPoints(log.points.constData(), int(log.points.size()));
+        painter.drawPoints(recorded.points.constData(), int(recorded.points.size()));
     }
-    state.counters["dots"] = double(log.points.size());
+    state.counters["dots"] = double(recorded.points.size());
 }
 }
 
@@ -133,9 +138,9 @@ static void savePicture(benchmark::State &state, PictureFiles::Format format)
         form.Form_Activate();
     }
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("picture.") + PictureFiles::extension(format));
+    const QString path = folder.filePath(QStringLiteral("picture.") + QLatin1String(PictureFormats::of(format).extension));
     for (auto _ : state)
-        PictureFiles::save(form.surface(), path, format);
+        PictureFiles::save(form.picture(), path, format);
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
 BENCHMARK_CAPTURE(savePicture, png, PictureFiles::Format::Png)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);

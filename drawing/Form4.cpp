@@ -1,29 +1,27 @@
 #include "drawing/Form4.h"
 #include "calibration/Form2.h"
-#include "drawing/CurveCaption.h"
-#include "drawing/PictureMenu.h"
+#include "drawing/PictureNews.h"
 #include "drawing/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/Form3.h"
+#include "picture/CurveCaption.h"
+#include "picture/PictureMenu.h"
 #include "runtime/Angles.h"
 #include "runtime/Controls.h"
 #include "runtime/Palette.h"
 #include "runtime/Program.h"
 #include "runtime/Single.h"
 
+#include <QMenu>
 #include <QPushButton>
+#include <cmath>
 
 namespace {
 constexpr float surfaceWidth = 300.0f;
 constexpr float centreShift = 10.0f;
-constexpr int16_t rhoLast = 720;
-constexpr int16_t muLast = 360;
-constexpr int16_t angleStep = 5;
 }
 
-Form4::Form4()
-    : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true), m_rhoSteps(rhoLast, angleStep),
-      m_muSteps(muLast, angleStep)
+Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
 {
     Command1 = new QPushButton(QStringLiteral("RIPRENDI"), this);
     place(Command1, 960, 720, 1695, 615);
@@ -40,8 +38,13 @@ Form4::Form4()
 
     // The picture's files are drawn again from what the surface records.
     surface().setRecording(true);
-    new PictureMenu(*this);
-    describePicture();
+    PictureNews &news = Single::instance<PictureNews>();
+    m_menu = new PictureMenu(*this, *this);
+    m_menu->menu()->addSeparator();
+    m_menu->addEntry(QStringLiteral("Vista 3D"), QKeySequence(QStringLiteral("Ctrl+3")), [&news] { emit news.viewRequested(); });
+    connect(&news, &PictureNews::openRequested, this,
+            [this](const PictureDocument &document) { Program::handle([this, &document] { open(document); }); });
+    describeSurface(QStringLiteral("Disegno"), CurveCaption::pictureDescription(m_curves));
 }
 
 bool Form4::copyParameters()
@@ -68,7 +71,12 @@ void Form4::Form_Activate()
     P1 = Angles::P1();
     if (!copyParameters())
         return;
+    draw();
+    pictureChanged(true);
+}
 
+void Form4::draw()
+{
     const Projection::View view = Projection::view(AA, AB, P1);
     CA = view.CA;
     SA = view.SA;
@@ -96,44 +104,69 @@ void Form4::Form_Activate()
     s.Line(CX, CY, float(double(CX) + N), float(double(CY) + M));
 
     CALCOLA();
-    describePicture();
 }
 
 void Form4::CALCOLA()
 {
     Form3 &set = Single::instance<Form3>();
     set.Miocolor = ColourCounter::advanced(set.Miocolor);
-    PictureRecord &record = surface().record();
-    record.beginCurve(CurveCaption::caption(int(record.curves().size()) + 1, set.Miocolor,
-                                            {Va, Vb, Vc, Vd, Ve, Vp, AA, AB}));
+    const CurveValues values{Va, Vb, Vc, Vd, Ve, Vp, AA, AB};
+    m_curves.push_back({set.Miocolor, values, Single::instance<Form2>().Incr});
     Surface::Dots dots(surface(), QBColor(set.Miocolor));
-    // Every term that depends on mu alone is the same in each pass over rho:
-    // worked out once per curve, in the same operations and order.
-    struct MuTerms {
-        double helixX, spiralX, helixY, spiralY, Z;
-    };
-    std::vector<MuTerms> muTerms;
-    for (const AngleStep &mu : m_muSteps.forP1(P1)) {
-        const double Ups = double(mu.radians) * Ve;
-        muTerms.push_back({Va * mu.cos, Vc * Ups, Vb * mu.sin, Vd * Ups, Vp * (double(mu.radians) + Ups)});
-    }
-    const std::vector<AngleStep> &rhoSteps = m_rhoSteps.forP1(P1);
     dots.run([&](auto PSet) {
-        for (const AngleStep &rho : rhoSteps) {
-            for (const MuTerms &mu : muTerms) {
-                X = mu.helixX + mu.spiralX * rho.cos;
-                Y = mu.helixY + mu.spiralY * rho.sin;
-                Z = mu.Z;
-                TRASFORM();
-                PSet(float(M + double(CX)), float(N + double(CY)));
-            }
-        }
+        m_model.run(values, P1, [&](double pointX, double pointY, double pointZ) {
+            X = pointX;
+            Y = pointY;
+            Z = pointZ;
+            TRASFORM();
+            PSet(float(M + double(CX)), float(N + double(CY)));
+        });
     });
 }
 
-void Form4::describePicture()
+void Form4::pictureChanged(bool drawn)
 {
-    describeSurface(QStringLiteral("Disegno"), CurveCaption::pictureDescription(surface().record().curves()));
+    describeSurface(QStringLiteral("Disegno"), CurveCaption::pictureDescription(m_curves));
+    Single::instance<PictureNews>().tellCurves(m_curves, drawn);
+}
+
+Picture Form4::picture()
+{
+    const Surface &s = surface();
+    const qreal dpr = s.devicePixelRatio();
+    const QSize logical = s.scale().clientSize().toSize().expandedTo(QSize(1, 1));
+    QImage image;
+    if (!s.image().isNull()) {
+        image = s.image().copy(0, 0, int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr)));
+        image.setDevicePixelRatio(dpr);
+    }
+    return {logical, image, s.background(), &s.record(), {}, {m_curves, std::nullopt}};
+}
+
+void Form4::open(const PictureDocument &document)
+{
+    Form3 &set = Single::instance<Form3>();
+    surface().Cls();
+    m_curves.clear();
+    for (const PictureCurve &curve : document.curves) {
+        P1 = Angles::P1();
+        const CurveValues &v = curve.values;
+        Va = v.a;
+        Vb = v.b;
+        Vc = v.c;
+        Vd = v.d;
+        Ve = v.ratio;
+        Vp = v.step;
+        AA = v.alpha;
+        AB = v.beta;
+        // The counter stands one short of the curve's colour, as before any drawing.
+        set.Miocolor = int16_t(curve.colour - 1);
+        draw();
+    }
+    set.showValues(document.curves.back().values);
+    if (document.view)
+        Single::instance<PictureNews>().tellOpenedView(*document.view);
+    pictureChanged(true);
 }
 
 void Form4::Command1_Click()
@@ -144,7 +177,8 @@ void Form4::Command1_Click()
 void Form4::Command2_Click()
 {
     surface().Cls();
-    describePicture();
+    m_curves.clear();
+    pictureChanged(false);
     Single::instance<Form3>().Show();
 }
 

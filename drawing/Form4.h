@@ -1,15 +1,18 @@
 #pragma once
 // The drawing screen: on every activation it takes the parameter set and the
 // aspect factor, scales its surface, draws the three axis lines and the curve
-// in the next palette colour over the current picture.
+// in the next palette colour over the current picture. It keeps the picture's
+// curves as values, and tells of every change through the picture news.
 
-#include "drawing/AngleSteps.h"
+#include "drawing/CurveModel.h"
 #include "drawing/Projection.h"
+#include "picture/PictureHost.h"
 #include "runtime/Screen.h"
 
+class PictureMenu;
 class QPushButton;
 
-class Form4 : public Screen {
+class Form4 : public Screen, public PictureHost {
     Q_OBJECT
 public:
     Form4();
@@ -40,11 +43,24 @@ public:
     QPushButton *Command2;
     QPushButton *Command3;
 
+    // The curves drawn since the picture was last cleared, in drawing order.
+    const PictureCurves &curves() const { return m_curves; }
+    PictureMenu &pictureMenu() const { return *m_menu; }
+
+    Picture picture() override;
+    bool holdsCurves() const override { return !m_curves.empty(); }
+    // Clears the picture and draws each curve of the document as an activation would, in its
+    // own colour; the parameter screen then shows the last curve's values.
+    void open(const PictureDocument &document) override;
+
 private:
     bool copyParameters();
-    // Tells a screen reader what the picture now holds.
-    void describePicture();
+    // From the view coefficients to the curve: what each drawing does once the values are in.
+    void draw();
+    // Tells a screen reader and the picture news what the picture now holds.
+    void pictureChanged(bool drawn);
 
-    AngleSteps m_rhoSteps;
-    AngleSteps m_muSteps;
+    CurveModel m_model;
+    PictureCurves m_curves;
+    PictureMenu *m_menu;
 };

@@ -1,8 +1,10 @@
 #include "parameters/Form3.h"
 #include "drawing/Form4.h"
+#include "drawing/PictureNews.h"
 #include "pages/DocumentView.h"
 #include "pages/HelpPage.h"
 #include "parameters/ColourCounter.h"
+#include "parameters/ValueStep.h"
 #include "runtime/Controls.h"
 #include "runtime/MessageBox.h"
 #include "runtime/NumberText.h"
@@ -10,6 +12,7 @@
 #include "runtime/Single.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -105,6 +108,17 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
 
     onClick(Command2, [this] { Command2_Click(); });
     onClick(Command1, [this] { Command1_Click(); });
+
+    for (const Field &field : fields()) {
+        field.text->installEventFilter(this);
+        connect(field.text, &QLineEdit::textEdited, this, [this] { tellPreview(); });
+    }
+}
+
+std::array<Form3::Field, 8> Form3::fields() const
+{
+    return {{{Text1, &Form3::VALa}, {Text2, &Form3::VALb}, {Text3, &Form3::VALc}, {Text4, &Form3::VALd},
+             {Text5, &Form3::VALe}, {Text6, &Form3::VALp}, {Text7, &Form3::AA}, {Text8, &Form3::AB}}};
 }
 
 void Form3::nameFields()
@@ -168,14 +182,13 @@ void Form3::LeggiText8() { validate(Text8, AB, QStringLiteral("Angolo Beta non Ã
 
 void Form3::Command2_Click()
 {
-    const std::pair<void (Form3::*)(), ParamValue *> chain[] = {
-        {&Form3::LeggiText1, &VALa}, {&Form3::LeggiText2, &VALb}, {&Form3::LeggiText3, &VALc},
-        {&Form3::LeggiText4, &VALd}, {&Form3::LeggiText5, &VALe}, {&Form3::LeggiText6, &VALp},
-        {&Form3::LeggiText7, &AA},   {&Form3::LeggiText8, &AB},
-    };
-    for (const auto &[leggi, variable] : chain) {
-        (this->*leggi)();
-        if (variable->isFailureMark())
+    const std::array<void (Form3::*)(), 8> chain = {&Form3::LeggiText1, &Form3::LeggiText2, &Form3::LeggiText3,
+                                                    &Form3::LeggiText4, &Form3::LeggiText5, &Form3::LeggiText6,
+                                                    &Form3::LeggiText7, &Form3::LeggiText8};
+    const std::array<Field, 8> checked = fields();
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        (this->*chain[i])();
+        if ((this->*checked[i].variable).isFailureMark())
             return;
     }
     Miocolor = ColourCounter::normalised(Miocolor);
@@ -185,4 +198,61 @@ void Form3::Command2_Click()
 void Form3::Command1_Click()
 {
     Program::end();
+}
+
+std::optional<CurveValues> Form3::fieldValues() const
+{
+    std::array<double, 8> values;
+    const std::array<Field, 8> checked = fields();
+    for (std::size_t i = 0; i < checked.size(); ++i) {
+        const std::optional<double> value = NumberText::parse(checked[i].text->text());
+        if (!value || (checked[i].text == Text5 && *value == 0))
+            return std::nullopt;
+        values[i] = *value;
+    }
+    return CurveValues{values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]};
+}
+
+int Form3::nextColour() const
+{
+    return ColourCounter::advanced(ColourCounter::normalised(Miocolor));
+}
+
+void Form3::showValues(const CurveValues &values)
+{
+    const std::array<double, 8> numbers = {values.a, values.b, values.c, values.d,
+                                           values.ratio, values.step, values.alpha, values.beta};
+    const std::array<Field, 8> shown = fields();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i].text->setText(NumberText::fromDouble(numbers[i]));
+        Controls::setBackColor(shown[i].text, Controls::white);
+        this->*shown[i].variable = numbers[i];
+    }
+}
+
+void Form3::tellPreview()
+{
+    Single::instance<PictureNews>().tellPreview({fieldValues(), nextColour()});
+}
+
+// Up and Down step the value of the field that has the focus, Shift by ten units; a text that is
+// no number stays as it is.
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return Screen::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if ((key->key() != Qt::Key_Up && key->key() != Qt::Key_Down)
+        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier))
+        return Screen::eventFilter(watched, event);
+    auto *field = static_cast<QLineEdit *>(watched);
+    const int units = (key->key() == Qt::Key_Up ? 1 : -1) * (modifiers == Qt::ShiftModifier ? 10 : 1);
+    if (const std::optional<QString> stepped = ValueStep::stepped(field->text(), units)) {
+        // As typing would: the step can be undone.
+        field->selectAll();
+        field->insert(*stepped);
+        tellPreview();
+    }
+    return true;
 }

@@ -1,11 +1,16 @@
 #pragma once
 // The parameter screen: eight fields validated in order into the parameter set,
-// which the drawing screen copies, and the colour counter of the curves.
+// which the drawing screen copies, and the colour counter of the curves. Up and
+// Down step a field's value; every change of a field tells the picture news the
+// curve the fields now describe, for a preview.
 
 #include "parameters/ParamValue.h"
+#include "picture/PictureDocument.h"
 #include "runtime/Screen.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 class DocumentView;
 class QGroupBox;
@@ -35,6 +40,15 @@ public:
     void LeggiText7();
     void LeggiText8();
 
+    // The values the eight texts give, when each passes the checks of "AVANTI" in its order;
+    // nothing is shown, marked or changed.
+    std::optional<CurveValues> fieldValues() const;
+    // The palette index that the next "AVANTI" would draw in.
+    int nextColour() const;
+    // The values in the fields and in the parameter set, the fields white, as if typed and
+    // taken by "AVANTI".
+    void showValues(const CurveValues &values);
+
     QGroupBox *Frame5;
     QLabel *Label1;
     QGroupBox *Frame1;
@@ -47,8 +61,19 @@ public:
     QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    struct Field {
+        QLineEdit *text;
+        ParamValue Form3::*variable;
+    };
+    // The eight fields in the order they are checked.
+    std::array<Field, 8> fields() const;
+
     void nameFields();
     void validate(QLineEdit *field, ParamValue &variable, const QString &message);
     void reject(QLineEdit *field, ParamValue &variable, const QString &message);
+    void tellPreview();
 };

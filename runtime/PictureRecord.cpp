@@ -2,7 +2,7 @@
 
 void PictureRecord::line(QPointF from, QPointF to, QRgb colour, float penWidth)
 {
-    append(Kind::Lines, colour, penWidth, -1, 2);
+    append(Kind::Lines, colour, penWidth, 2);
     push(float(from.x()), float(from.y()));
     push(float(to.x()), float(to.y()));
 }
@@ -16,12 +16,6 @@ void PictureRecord::clear()
     m_points = 0;
     m_runs.clear();
     m_dots = 0;
-    m_curves.clear();
-}
-
-void PictureRecord::beginCurve(const QString &caption)
-{
-    m_curves << caption;
 }
 
 QPointF PictureRecord::point(std::uint32_t index) const

@@ -1,11 +1,10 @@
 #pragma once
 // What a drawing surface drew since it was last cleared, in logical pixels and in drawing order:
-// lines and dots with their colour and pen width, and the curve each dot belongs to.
+// lines and dots with their colour and pen width.
 
 #include <QPointF>
 #include <QRectF>
 #include <QRgb>
-#include <QStringList>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -15,13 +14,12 @@ class PictureRecord {
 public:
     enum class Kind : std::uint8_t { Lines, Dots };
 
-    // Consecutive marks of one kind, colour, pen width and curve; a line takes two points
-    // (its ends), a dot one (the top-left corner of the square it covers).
+    // Consecutive marks of one kind, colour and pen width; a line takes two points (its ends), a
+    // dot one (the top-left corner of the square it covers).
     struct Run {
         Kind kind;
         QRgb colour;
         float penWidth;
-        int curve; // index into curves(); -1 for lines
         std::uint32_t first;
         std::uint32_t count;
     };
@@ -31,10 +29,6 @@ public:
     void line(QPointF from, QPointF to, QRgb colour, float penWidth);
     void dot(QPointF corner, QRgb colour, float penWidth);
     void clear();
-
-    // The dots that follow belong to a new curve, named by its caption.
-    void beginCurve(const QString &caption);
-    const QStringList &curves() const { return m_curves; }
 
     const std::vector<Run> &runs() const { return m_runs; }
     QPointF point(std::uint32_t index) const;
@@ -53,7 +47,7 @@ private:
     static constexpr std::uint32_t chunkBits = 14;
     static constexpr std::uint32_t chunkSize = 1u << chunkBits;
 
-    void append(Kind kind, QRgb colour, float penWidth, int curve, std::uint32_t points);
+    void append(Kind kind, QRgb colour, float penWidth, std::uint32_t points);
     void push(float x, float y);
     void newChunk();
 
@@ -64,7 +58,6 @@ private:
     std::uint32_t m_points = 0;
     std::vector<Run> m_runs;
     std::uint64_t m_dots = 0;
-    QStringList m_curves;
 };
 
 // Inline: a curve records thousands of dots in a row, nearly all continuing the last run.
@@ -74,7 +67,7 @@ inline void PictureRecord::dot(QPointF corner, QRgb colour, float penWidth)
     const float y = float(corner.y());
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
-    append(Kind::Dots, colour, penWidth, int(m_curves.size()) - 1, 1);
+    append(Kind::Dots, colour, penWidth, 1);
     push(x, y);
     ++m_dots;
 }
@@ -87,14 +80,14 @@ inline void PictureRecord::push(float x, float y)
     ++m_points;
 }
 
-inline void PictureRecord::append(Kind kind, QRgb colour, float penWidth, int curve, std::uint32_t points)
+inline void PictureRecord::append(Kind kind, QRgb colour, float penWidth, std::uint32_t points)
 {
     if (!m_runs.empty()) {
         Run &last = m_runs.back();
-        if (last.kind == kind && last.colour == colour && last.penWidth == penWidth && last.curve == curve) {
+        if (last.kind == kind && last.colour == colour && last.penWidth == penWidth) {
             last.count += points;
             return;
         }
     }
-    m_runs.push_back({kind, colour, penWidth, curve, m_points, points});
+    m_runs.push_back({kind, colour, penWidth, m_points, points});
 }

@@ -77,8 +77,6 @@ QPoint Surface::devicePixel(float x, float y) const
 
 void Surface::Line(float x1, float y1, float x2, float y2)
 {
-    if (m_log)
-        m_log->line(x1, y1, x2, y2);
     if (m_pictureSize.isEmpty())
         return;
     const int pen = devicePenWidth();
@@ -103,8 +101,6 @@ void Surface::PSet(float x, float y, const QColor &color)
 
 void Surface::Cls()
 {
-    if (m_log)
-        m_log->cleared();
     m_record.clear();
     picture().fill(m_background);
     changed();
@@ -120,7 +116,7 @@ void Surface::changed()
 }
 
 Surface::Dots::Dots(Surface &surface, const QColor &color)
-    : m_surface(surface), m_record(surface.m_recording ? &surface.m_record : nullptr), m_color(color), m_rgb(color.rgb()), m_width(surface.devicePenWidth()),
+    : m_surface(surface), m_record(surface.m_recording ? &surface.m_record : nullptr), m_rgb(color.rgb()), m_width(surface.devicePenWidth()),
       m_mapping(surface.m_scale.mapping()), m_dpr(surface.m_dpr),
       m_logicalPerDevice(1.0 / surface.m_dpr), m_logicalWidth(float(m_width / surface.m_dpr)),
       m_size(surface.m_pictureSize)

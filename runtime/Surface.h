@@ -13,16 +13,6 @@
 
 class QPainter;
 
-// What is asked of a surface, in its user units, as it is asked: a way to
-// follow a drawing dot by dot.
-class SurfaceLog {
-public:
-    virtual ~SurfaceLog() = default;
-    virtual void line(float x1, float y1, float x2, float y2) = 0;
-    virtual void dot(float x, float y, const QColor &color) = 0;
-    virtual void cleared() = 0;
-};
-
 class Surface {
 public:
     Surface();
@@ -45,12 +35,12 @@ public:
     // schedules a repaint); shown() marks it shown again.
     void onChanged(std::function<void()> callback) { m_changed = std::move(callback); }
     void shown() { m_dirty = false; }
-    void setLog(SurfaceLog *log) { m_log = log; }
     // What was drawn since the last clearing, for the picture's files.
     const PictureRecord &record() const { return m_record; }
     PictureRecord &record() { return m_record; }
     // Whether what is drawn from now on goes into the record (it costs a little on every dot).
     void setRecording(bool on) { m_recording = on; }
+    bool recording() const { return m_recording; }
 
     int ScaleMode() const { return m_scale.scaleMode(); }
     void setScaleMode(int mode) { m_scale.setScaleMode(mode); }
@@ -76,15 +66,12 @@ public:
         void PSet(float x, float y);
 
         // Runs loop(PSet) once, PSet(x, y) plotting a dot as above. The loop is
-        // compiled three times, with the log, with the record and with neither:
-        // without the log, no call on every dot forces the loop's numbers out of
-        // registers, and without the record nothing is kept.
+        // compiled twice, with the record and without: without it nothing is kept,
+        // and no branch on every dot asks whether to keep it.
         template <typename Loop>
         void run(Loop &&loop)
         {
-            if (m_surface.m_log)
-                loop([this](float x, float y) { PSet(x, y); });
-            else if (m_record)
+            if (m_record)
                 loop([this](float x, float y) { plot<true>(x, y); });
             else
                 loop([this](float x, float y) { plot<false>(x, y); });
@@ -96,7 +83,6 @@ public:
 
         Surface &m_surface;
         PictureRecord *m_record;
-        QColor m_color;
         QRgb m_rgb;
         int m_width;
         UserScale::Mapping m_mapping;
@@ -128,15 +114,12 @@ private:
     QColor m_background = Qt::white;
     std::function<void()> m_changed;
     bool m_dirty = false;
-    SurfaceLog *m_log = nullptr;
     PictureRecord m_record;
     bool m_recording = false;
 };
 
 inline void Surface::Dots::PSet(float x, float y)
 {
-    if (m_surface.m_log)
-        m_surface.m_log->dot(x, y, m_color);
     if (m_record)
         plot<true>(x, y);
     else

@@ -1,6 +1,7 @@
 // The calibration screen: its figure for an aspect factor, and how the scroll
 // bar, the activation and "OK - continua" set and judge the factor.
 #include "TestSupport.h"
+#include "calibration/CirclePoints.h"
 #include "calibration/Form2.h"
 #include "parameters/Form3.h"
 #include "runtime/NumberText.h"
@@ -17,6 +18,25 @@ namespace {
 constexpr float centreX = 93183.6796875f;
 constexpr float rightmost = 129551.046875f;
 constexpr float leftmost = 56816.31640625f;
+
+// The calibration screen keeps no record of what it draws; the tests have it keep one.
+Form2 &recordingScreen()
+{
+    Form2 &form = Single::instance<Form2>();
+    form.surface().resize(QSize(1280, 1005), 1.0, 96.0);
+    form.surface().setRecording(true);
+    return form;
+}
+
+QList<QPointF> recordedDots(const PictureRecord &record)
+{
+    QList<QPointF> dots;
+    for (const PictureRecord::Run &run : record.runs())
+        if (run.kind == PictureRecord::Kind::Dots)
+            for (std::uint32_t i = run.first; i < run.first + run.count; ++i)
+                dots << record.point(i);
+    return dots;
+}
 }
 
 class CalibrationTest : public QObject {
@@ -45,52 +65,62 @@ void CalibrationTest::figure()
     QFETCH(double, incr);
     QFETCH(float, scaleHeight);
     QFETCH(float, centreY);
-    Form2 &form = Single::instance<Form2>();
-    form.surface().resize(QSize(1280, 1005), 1.0, 96.0);
+    Form2 &form = recordingScreen();
     form.P1 = 0.0174532924f;
     form.Incr = incr;
-    DrawingLog log(form.surface());
     form.COORDINATE();
 
-    QCOMPARE(form.surface().ScaleWidth(), 146367.359375f);
-    QCOMPARE(form.surface().ScaleHeight(), scaleHeight);
+    const Surface &surface = form.surface();
+    QCOMPARE(surface.ScaleWidth(), 146367.359375f);
+    QCOMPARE(surface.ScaleHeight(), scaleHeight);
     QCOMPARE(form.CX, centreX);
     QCOMPARE(form.CY, centreY);
-    QCOMPARE(form.surface().DrawWidth(), 1);
-    QCOMPARE(log.lines, (QList<QLineF>{QLineF(centreX, 0, centreX, scaleHeight), QLineF(0, centreY, 146367.359375f, centreY)}));
+    QCOMPARE(surface.DrawWidth(), 1);
+    const PictureRecord &record = surface.record();
+    QCOMPARE(record.runs().front().kind, PictureRecord::Kind::Lines);
+    QCOMPARE(record.runs().front().count, 4u);
 
-    QCOMPARE(log.dots.size(), 3600);
-    QCOMPARE(log.dots.first().x, rightmost);
-    QCOMPARE(log.dots.first().y, centreY);
-    const auto [minX, maxX] = std::minmax_element(log.dots.cbegin(), log.dots.cend(),
-                                                  [](const Dot &a, const Dot &b) { return a.x < b.x; });
-    QCOMPARE(minX->x, leftmost);
-    QCOMPARE(maxX->x, rightmost);
-    QCOMPARE(minX - log.dots.cbegin(), 1800);
-    for (const Dot &dot : log.dots)
-        QCOMPARE(dot.color, QColor(128, 0, 0));
+    // The circle's points, as the figure takes them, to the last bit; each plotted where the
+    // record has it, all in dark blue.
+    CirclePoints points;
+    const std::vector<CirclePoint> &circle = points.forP1(form.P1);
+    QCOMPARE(circle.size(), std::size_t(3600));
+    const auto plottedX = [&](const CirclePoint &point) { return float(double(form.CX) + point.XR); };
+    const auto plottedY = [&](const CirclePoint &point) { return float(double(form.CY) + point.YR); };
+    QCOMPARE(plottedX(circle.front()), rightmost);
+    QCOMPARE(plottedY(circle.front()), centreY);
+    const auto [minX, maxX] = std::minmax_element(circle.cbegin(), circle.cend(),
+                                                  [](const CirclePoint &a, const CirclePoint &b) { return a.XR < b.XR; });
+    QCOMPARE(plottedX(*minX), leftmost);
+    QCOMPARE(plottedX(*maxX), rightmost);
+    QCOMPARE(minX - circle.cbegin(), 1800);
     // The last point is near 359.9 degrees, just above the axis; none is at 360.
-    QVERIFY(log.dots.last().y < centreY);
-    QVERIFY(log.dots.last().x < rightmost);
+    QVERIFY(plottedY(circle.back()) < centreY && plottedX(circle.back()) < rightmost);
     // Clockwise on screen: the second point lies below the axis (y grows downward).
-    QVERIFY(log.dots[1].y > centreY);
+    QVERIFY(plottedY(circle[1]) > centreY);
+
+    const QList<QPointF> dots = recordedDots(record);
+    QCOMPARE(dots.size(), 3600);
+    for (int i = 0; i < dots.size(); i += 450) {
+        const CirclePoint &point = circle[std::size_t(i)];
+        QCOMPARE(dots[i], QPointF(std::floor(surface.scale().toPixelX(plottedX(point))),
+                                  std::floor(surface.scale().toPixelY(plottedY(point)))));
+    }
+    QCOMPARE(record.runs().back().colour, qRgb(128, 0, 0));
 }
 
 void CalibrationTest::eachEventDrawsTheCircleTwice()
 {
     ProgramRecorder recorder;
-    Form2 &form = Single::instance<Form2>();
-    form.surface().resize(QSize(1280, 1005), 1.0, 96.0);
-    DrawingLog log(form.surface());
+    Form2 &form = recordingScreen();
     form.Form_Activate();
-    QCOMPARE(log.dots.size(), 7200);
-    QCOMPARE(log.lines.size(), 2);
-    for (int i = 0; i < 3600; ++i) {
-        QCOMPARE(log.dots[i].x, log.dots[3600 + i].x);
-        QCOMPARE(log.dots[i].y, log.dots[3600 + i].y);
-    }
+    const PictureRecord &record = form.surface().record();
+    const QList<QPointF> dots = recordedDots(record);
+    QCOMPARE(dots.size(), 7200);
+    QCOMPARE(record.runs().front().count, 4u);
+    QCOMPARE(dots.mid(0, 3600), dots.mid(3600));
     form.HScroll1->setValue(14);
-    QCOMPARE(log.dots.size(), 14400);
+    QCOMPARE(record.dotCount(), std::uint64_t(14400));
 }
 
 void CalibrationTest::barValuesShowTwoDecimals()
@@ -119,10 +149,13 @@ void CalibrationTest::calibrationStates()
     Form2 &form = Single::instance<Form2>();
     QCOMPARE(form.HScroll1->value(), 1);
     QCOMPARE(form.Text1->text(), QStringLiteral("Text1"));
+    form.surface().setRecording(true);
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.focusWidget(), form.HScroll1);
-    DrawingLog log(form.surface());
+    // A clearing empties the record: what it holds then is the one event drawn since.
+    const PictureRecord &record = form.surface().record();
+    const auto cleared = [&record] { return record.dotCount() == 7200; };
 
     // First display: 0,51 and refused.
     QCOMPARE(form.Text1->text(), QStringLiteral("0,51"));
@@ -133,7 +166,7 @@ void CalibrationTest::calibrationStates()
 
     // 1 -> 2: the factor goes up, nothing is cleared, accepted.
     form.HScroll1->setValue(2);
-    QCOMPARE(log.clears, 0);
+    QVERIFY(!cleared());
     QCOMPARE(form.Text1->text(), QStringLiteral("0,55"));
     form.Command1->click();
     QCOMPARE(recorder.messages.size(), 1);
@@ -143,7 +176,7 @@ void CalibrationTest::calibrationStates()
 
     // 2 -> 1: the factor goes down, the surface is cleared first; 0.53 is refused.
     form.HScroll1->setValue(1);
-    QCOMPARE(log.clears, 1);
+    QVERIFY(cleared());
     QCOMPARE(form.Incr, 0.53);
     QCOMPARE(form.Text1->text(), QStringLiteral("0,53"));
     form.Command1->click();
@@ -157,7 +190,7 @@ void CalibrationTest::calibrationStates()
     QCOMPARE(form.Incr, 0.51);
     QCOMPARE(form.Text1->text(), QStringLiteral("0,51"));
     QCOMPARE(form.HScroll1->value(), 3);
-    QCOMPARE(log.clears, 1);
+    QVERIFY(!cleared());
     form.Command1->click();
     QCOMPARE(recorder.messages.size(), 3);
 

@@ -280,12 +280,13 @@ void ParametersTest::avantiWithTheDrawingOpenDrawsAgain()
     QVERIFY(QTest::qWaitForWindowExposed(&drawing));
     QTRY_COMPARE(int(form.Miocolor), 1);
 
-    DrawingLog log(drawing.surface());
+    const PictureRecord &record = drawing.surface().record();
     form.Text1->setText(QStringLiteral("30"));
     form.Command2->click();
     QCOMPARE(int(form.Miocolor), 2);
-    QCOMPARE(log.dots.size(), 145 * 73);
-    QCOMPARE(log.dots.first().color, QBColor(2));
+    QCOMPARE(record.dotCount(), std::uint64_t(2 * 145 * 73));
+    QCOMPARE(record.runs().back().colour, QBColor(2).rgb());
+    QCOMPARE(drawing.curves().size(), std::size_t(2));
     QCOMPARE(drawing.Va, 30.0);
     QCOMPARE(ScreenFlow::instance().activeScreen(), &drawing);
 
@@ -301,17 +302,19 @@ void ParametersTest::avantiWithTheDrawingOpenDrawsAgain()
     // Clicking into the drawing with the mark in VALc: nothing is drawn, nothing ends.
     drawing.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&drawing));
-    QCOMPARE(log.dots.size(), 145 * 73);
+    QCOMPARE(record.dotCount(), std::uint64_t(2 * 145 * 73));
     QCOMPARE(int(form.Miocolor), 2);
     QVERIFY(recorder.endings.isEmpty());
 
     // Cancella e riprendi clears; the next AVANTI draws on a clean surface.
     drawing.Command2->click();
-    QCOMPARE(log.clears, 1);
+    QCOMPARE(record.dotCount(), std::uint64_t(0));
+    QVERIFY(drawing.curves().empty());
     form.Text3->setText(QStringLiteral("10"));
     form.Command2->click();
     QCOMPARE(int(form.Miocolor), 3);
-    QCOMPARE(log.dots.size(), 2 * 145 * 73);
+    QCOMPARE(record.dotCount(), std::uint64_t(145 * 73));
+    QCOMPARE(drawing.curves().size(), std::size_t(1));
 }
 
 QTEST_MAIN(ParametersTest)

@@ -1,8 +1,9 @@
 // Keeping the picture: the record of what the drawing screen drew and the words naming its
 // curves, the PNG, SVG and PDF made from it, and printing it fitted to the page.
 #include "PictureSupport.h"
-#include "drawing/PictureFiles.h"
-#include "drawing/PicturePrint.h"
+#include "picture/CurveCaption.h"
+#include "picture/PictureFormats.h"
+#include "picture/PicturePrint.h"
 #include "runtime/About.h"
 #include "runtime/Palette.h"
 
@@ -120,23 +121,22 @@ void PictureTest::recordFollowsTheDrawing()
     const QPointF centre(top.x(), float(surface.scale().toPixelY(form.CY)));
     const QLineF first(record.point(0), record.point(1));
     QVERIFY(first == QLineF(top, centre) || first == QLineF(centre, top));
-    QCOMPARE(record.curves(), QStringList{defaultCaption});
+    QCOMPARE(CurveCaption::captions(form.curves()), QStringList{defaultCaption});
 
     // Drawing again adds a curve in the next colour; growing the window changes nothing.
     form.Form_Activate();
     surface.resize(QSize(1600, 1200), 1.0, 96.0);
     QCOMPARE(record.dotCount(), std::uint64_t(2 * dotsPerCurve));
-    QVERIFY(record.curves().value(1).startsWith(QStringLiteral("Curva 2, verde scuro: a 20;")));
+    QVERIFY(CurveCaption::captions(form.curves()).value(1).startsWith(QStringLiteral("Curva 2, verde scuro: a 20;")));
     QCOMPARE(record.runs().back().colour, QBColor(2).rgb());
-    QCOMPARE(record.runs().back().curve, 1);
     QCOMPARE(squaresOf(record, blue), squares);
 
     // Clearing empties it; the next curve is the first again.
     form.Command2_Click();
-    QVERIFY(record.dotCount() == 0 && record.runs().empty() && record.curves().isEmpty());
+    QVERIFY(record.dotCount() == 0 && record.runs().empty() && form.curves().empty());
     Single::instance<Form3>().Miocolor = 0;
     form.Form_Activate();
-    QCOMPARE(record.curves(), QStringList{defaultCaption});
+    QCOMPARE(CurveCaption::captions(form.curves()), QStringList{defaultCaption});
 }
 
 void PictureTest::recordCostPerDot()
@@ -158,7 +158,7 @@ void PictureTest::filesShowWhatWasDrawn_data()
     QTest::addColumn<Format>("format");
     QTest::addColumn<bool>("cleared");
     for (const Format format : {Format::Png, Format::Svg, Format::Pdf}) {
-        const QByteArray name = PictureFiles::extension(format).toLatin1();
+        const QByteArray name = PictureFormats::of(format).extension;
         QTest::newRow(name + ", two curves") << format << false;
         QTest::newRow(name + ", cleared") << format << true;
     }
@@ -175,10 +175,10 @@ void PictureTest::filesShowWhatWasDrawn()
     setParameters(30, 15, 10, 5, 2.5, 1, 30, 60);
     Single::instance<Form4>().Form_Activate();
     if (cleared)
-        surface.Cls();
+        Single::instance<Form4>().Command2_Click();
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("picture.") + PictureFiles::extension(format));
-    QVERIFY(!PictureFiles::save(surface, path, format));
+    const QString path = folder.filePath(QStringLiteral("picture.") + QLatin1String(PictureFormats::of(format).extension));
+    QVERIFY(!PictureFiles::save(Single::instance<Form4>().picture(), path, format));
     QVERIFY(QFileInfo(path).size() < 2 * 512 * 1024);
     const QImage picture = rendered(path, format);
     const QString words = metadataOf(path, format);
@@ -232,7 +232,7 @@ void PictureTest::farDotsKeepThePdfReadable()
     drawingScreen(QSize(400, 300)).Form_Activate();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("far.pdf"));
-    QVERIFY(!PictureFiles::save(Single::instance<Form4>().surface(), path, Format::Pdf));
+    QVERIFY(!PictureFiles::save(Single::instance<Form4>().picture(), path, Format::Pdf));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm (poppler-utils) is not installed");
     QProcess reader;
@@ -255,13 +255,14 @@ void PictureTest::printFitsAndCentres()
     QFETCH(QSize, surface);
     QFETCH(QPageLayout::Orientation, orientation);
     const Surface &s = drawnDefaultCurve(surface);
+    const Picture picture = Single::instance<Form4>().picture();
     QTemporaryDir folder;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder.filePath(QStringLiteral("printed.pdf")));
-    PicturePrint::prepare(printer, s);
+    PicturePrint::prepare(printer, picture);
     QCOMPARE(printer.pageLayout().orientation(), orientation);
-    QVERIFY(PicturePrint::print(printer, s));
+    QVERIFY(PicturePrint::print(printer, picture));
     const QImage page = renderedPdf(printer.outputFileName());
     if (page.isNull())
         QSKIP("pdftoppm (poppler-utils) is not installed");

@@ -2,8 +2,8 @@
 // dialogs, a failed save; none of them runs a screen's activation or touches the picture.
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "drawing/PictureDialogs.h"
-#include "drawing/PictureMenu.h"
+#include "picture/PictureDialogs.h"
+#include "picture/PictureMenu.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,13 +33,13 @@ Form4 &shownDrawingScreen()
 
 PictureMenu &menuOf(Form4 &form)
 {
-    return *form.findChild<PictureMenu *>();
+    return form.pictureMenu();
 }
 
 // The colour counter, the curves and the picture, to compare after coming back to the screen.
 struct State {
     int16_t colour;
-    QStringList curves;
+    PictureCurves curves;
     QImage picture;
     bool operator==(const State &) const = default;
 };
@@ -49,7 +49,7 @@ State stateOf(Form4 &form)
     if (!QTest::qWaitForWindowActive(&form))
         qWarning("the drawing screen did not become active again");
     QCoreApplication::processEvents();
-    return {Single::instance<Form3>().Miocolor, form.surface().record().curves(), form.surface().image()};
+    return {Single::instance<Form3>().Miocolor, form.curves(), form.surface().image()};
 }
 
 // Runs each step on the next modal window that comes up (a dialog, a box over it, the dialog again).
@@ -147,8 +147,9 @@ void PictureMenuTest::menuOpens()
     QStringList entries;
     for (const QAction *action : menu->actions())
         entries << action->text() + QLatin1Char('\t') + action->shortcut().toString();
-    QCOMPARE(entries, (QStringList{QStringLiteral("Salva immagine…\tCtrl+S"), QStringLiteral("Copia immagine\tCtrl+C"),
-                                   QStringLiteral("Stampa…\tCtrl+P")}));
+    QCOMPARE(entries, (QStringList{QStringLiteral("Apri immagine…\tCtrl+O"), QStringLiteral("Salva immagine…\tCtrl+S"),
+                                   QStringLiteral("Copia immagine\tCtrl+C"), QStringLiteral("Stampa…\tCtrl+P"),
+                                   QStringLiteral("\t"), QStringLiteral("Vista 3D\tCtrl+3")}));
     menu->close();
     QVERIFY(stateOf(form) == before);
 }
@@ -287,9 +288,13 @@ void PictureMenuTest::suggestedName()
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 30, 5));
-    QCOMPARE(PictureMenu::suggestedPath(when), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
+    QCOMPARE(PictureMenu::suggestedPath(PictureDialogs::folder(), when), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
     QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Pictures")));
-    QCOMPARE(PictureMenu::suggestedPath(when), home.filePath(QStringLiteral("Pictures/elica-2026-12-07-143005.png")));
+    QCOMPARE(PictureMenu::suggestedPath(PictureDialogs::folder(), when),
+             home.filePath(QStringLiteral("Pictures/elica-2026-12-07-143005.png")));
+    // Once a picture is saved or opened, its folder.
+    PictureDialogs::rememberFolderOf(home.filePath(QStringLiteral("elica.png")));
+    QCOMPARE(PictureDialogs::folder(), home.path());
 }
 
 QTEST_MAIN(PictureMenuTest)

@@ -3,11 +3,11 @@
 // area allows, proportions kept, centred.
 
 class QPrinter;
-class Surface;
+struct Picture;
 
 namespace PicturePrint {
 // Orientation, document name and creator, set before the print dialog shows them.
-void prepare(QPrinter &printer, const Surface &surface);
+void prepare(QPrinter &printer, const Picture &picture);
 // Whether the printer took the page.
-bool print(QPrinter &printer, const Surface &surface);
+bool print(QPrinter &printer, const Picture &picture);
 }

@@ -1,7 +1,9 @@
-#include "drawing/PictureFiles.h"
-#include "drawing/PdfInfo.h"
-#include "drawing/Picture.h"
-#include "runtime/Surface.h"
+#include "picture/PictureFiles.h"
+#include "picture/MachineForm.h"
+#include "picture/PdfInfo.h"
+#include "picture/Picture.h"
+#include "picture/PictureFormats.h"
+#include "runtime/PictureRecord.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -54,6 +56,13 @@ void appendDots(QByteArray &out, const PictureRecord &record, const PictureRecor
     out += "\"/>\n";
 }
 
+void appendLabel(QByteArray &out, const PictureLabel &label)
+{
+    out += "<text x=\"" + number(label.baseline.x()) + "\" y=\"" + number(label.baseline.y()) + "\" font-family=\""
+        + escaped(PictureWords::labelFamily()) + "\" font-size=\"" + number(label.pixelSize) + "\" fill=\""
+        + colourText(label.colour) + "\">" + escaped(label.text) + "</text>\n";
+}
+
 QString reason(const QFileDevice &file, const QString &path)
 {
     const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -67,66 +76,48 @@ QString reason(const QFileDevice &file, const QString &path)
 }
 }
 
-std::optional<PictureFiles::Format> PictureFiles::formatOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    for (Format format : {Format::Png, Format::Svg, Format::Pdf})
-        if (suffix == extension(format))
-            return format;
-    return std::nullopt;
-}
-
-QString PictureFiles::extension(Format format)
-{
-    switch (format) {
-    case Format::Png:
-        return QStringLiteral("png");
-    case Format::Svg:
-        return QStringLiteral("svg");
-    case Format::Pdf:
-        return QStringLiteral("pdf");
-    }
-    return {};
-}
-
-QByteArray PictureFiles::png(const Surface &surface)
+QByteArray PictureFiles::png(const Picture &picture)
 {
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(Picture::image(surface));
+    QImageWriter(&buffer, "png").write(picture.imageWithWords());
     return out;
 }
 
-QByteArray PictureFiles::svg(const Surface &surface)
+QByteArray PictureFiles::svg(const Picture &picture)
 {
-    const QSize size = Picture::size(surface);
-    const QByteArray w = QByteArray::number(size.width());
-    const QByteArray h = QByteArray::number(size.height());
-    const PictureRecord &record = surface.record();
+    const QByteArray w = QByteArray::number(picture.size.width());
+    const QByteArray h = QByteArray::number(picture.size.height());
     QByteArray out;
-    out.reserve(qsizetype(record.dotCount()) * 24 + 4096);
+    out.reserve(qsizetype(picture.marks ? picture.marks->dotCount() : 0) * 24 + 4096);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h
         + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
-    out += "<title>" + escaped(Picture::title()) + "</title>\n";
-    out += "<desc>" + escaped(Picture::maker() + QLatin1Char('\n') + Picture::curves(surface)) + "</desc>\n";
+    out += "<title>" + escaped(PictureWords::title()) + "</title>\n";
+    out += "<desc>" + escaped(PictureWords::maker() + QLatin1Char('\n') + PictureWords::description(picture.document))
+        + "</desc>\n";
+    out += "<metadata><picture xmlns=\"" + MachineForm::svgNamespace() + "\">"
+        + escaped(QString::fromLatin1(MachineForm::write(picture.document))) + "</picture></metadata>\n";
     // Fills say they have no outline: some renderers draw one otherwise.
-    out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(surface.background().rgb())
+    out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(picture.background.rgb())
         + "\"/>\n";
-    for (const PictureRecord::Run &run : record.runs()) {
-        if (run.kind == PictureRecord::Kind::Lines)
-            appendLines(out, record, run);
-        else
-            appendDots(out, record, run);
+    if (picture.marks) {
+        for (const PictureRecord::Run &run : picture.marks->runs()) {
+            if (run.kind == PictureRecord::Kind::Lines)
+                appendLines(out, *picture.marks, run);
+            else
+                appendDots(out, *picture.marks, run);
+        }
     }
+    for (const PictureLabel &label : picture.labels)
+        appendLabel(out, label);
     out += "</svg>\n";
     return out;
 }
 
-QByteArray PictureFiles::pdf(const Surface &surface)
+QByteArray PictureFiles::pdf(const Picture &picture)
 {
-    const QSize size = Picture::size(surface);
     QByteArray out;
     {
         QBuffer buffer(&out);
@@ -134,36 +125,24 @@ QByteArray PictureFiles::pdf(const Surface &surface)
         QPdfWriter writer(&buffer);
         writer.setResolution(logicalDpi);
         // 1 logical pixel is 1/96 inch, 0.75 point.
-        writer.setPageSize(QPageSize(QSizeF(size) * 72.0 / logicalDpi, QPageSize::Point, QString(),
+        writer.setPageSize(QPageSize(QSizeF(picture.size) * 72.0 / logicalDpi, QPageSize::Point, QString(),
                                      QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setTitle(Picture::title());
-        writer.setCreator(Picture::maker());
+        writer.setTitle(PictureWords::title());
+        writer.setCreator(PictureWords::maker());
         QPainter painter(&writer);
-        Picture::paint(painter, surface);
+        picture.paint(painter);
     }
-    return PdfInfo::withInfo(out, {Picture::title(), Picture::curves(surface), Picture::maker()});
+    return PdfInfo::withInfo(out, {PictureWords::title(), PictureWords::description(picture.document), PictureWords::maker(),
+                                   QString::fromLatin1(MachineForm::write(picture.document))});
 }
 
-QByteArray PictureFiles::bytes(const Surface &surface, Format format)
-{
-    switch (format) {
-    case Format::Png:
-        return png(surface);
-    case Format::Svg:
-        return svg(surface);
-    case Format::Pdf:
-        return pdf(surface);
-    }
-    return {};
-}
-
-std::optional<QString> PictureFiles::save(const Surface &surface, const QString &path, Format format)
+std::optional<QString> PictureFiles::save(const Picture &picture, const QString &path, Format format)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return reason(file, path);
-    const QByteArray content = bytes(surface, format);
+    const QByteArray content = PictureFormats::of(format).write(picture);
     if (file.write(content) != content.size() || !file.commit())
         return reason(file, path);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
-// A PDF's document information (title, subject, creator), set by an incremental update
-// appended to the file: the toolkit's PDF writer has no way to give a subject.
+// A PDF's document information (title, subject, creator and the picture's machine form), set by
+// an incremental update appended to the file: the toolkit's PDF writer has no way to give a
+// subject or an entry of its own.
 
 #include <QByteArray>
 #include <QString>
@@ -10,6 +11,7 @@ struct Info {
     QString title;
     QString subject;
     QString creator;
+    QString machineForm;
 };
 
 // The document with an update whose information dictionary holds these entries; a document

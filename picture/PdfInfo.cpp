@@ -1,4 +1,5 @@
-#include "drawing/PdfInfo.h"
+#include "picture/PdfInfo.h"
+#include "picture/MachineForm.h"
 
 #include <QRegularExpression>
 
@@ -35,7 +36,8 @@ QByteArray PdfInfo::withInfo(const QByteArray &pdf, const Info &info)
         out += '\n';
     const qsizetype objectAt = out.size();
     out += object + " 0 obj\n<<\n/Title " + textString(info.title) + "\n/Subject " + textString(info.subject)
-        + "\n/Creator " + textString(info.creator) + "\n>>\nendobj\n";
+        + "\n/Creator " + textString(info.creator) + "\n/" + MachineForm::pdfEntry() + ' ' + textString(info.machineForm)
+        + "\n>>\nendobj\n";
     const qsizetype xrefAt = out.size();
     out += "xref\n" + object + " 1\n" + QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
     out += "trailer\n<<\n/Size " + QByteArray::number(object.toLongLong() + 1) + "\n/Root " + root.captured(1).toLatin1()

@@ -1,0 +1,137 @@
+#include "picture/MachineForm.h"
+#include "picture/PictureCheck.h"
+
+#include <QList>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Far more than the longest form of the most curves a file may hold.
+constexpr qsizetype longestForm = qsizetype(PictureCheck::maxCurves) * 400 + 1024;
+
+void append(QByteArray &out, double value)
+{
+    char digits[32];
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value);
+    out += ' ';
+    out.append(digits, written.ptr - digits);
+}
+
+std::optional<double> number(const QByteArray &token)
+{
+    double value = 0;
+    const char *end = token.constData() + token.size();
+    const std::from_chars_result read = std::from_chars(token.constData(), end, value);
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> whole(const QByteArray &token)
+{
+    int value = 0;
+    const char *end = token.constData() + token.size();
+    const std::from_chars_result read = std::from_chars(token.constData(), end, value);
+    if (read.ec != std::errc() || read.ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+QString unreadable(int line)
+{
+    return QStringLiteral("i dati esatti del disegno sono illeggibili alla riga %1").arg(line);
+}
+
+std::optional<PictureCurve> curve(const QList<QByteArray> &tokens)
+{
+    if (tokens.size() != 11)
+        return std::nullopt;
+    const std::optional<int> colour = whole(tokens[1]);
+    double values[9];
+    for (int i = 0; i < 9; ++i) {
+        const std::optional<double> value = number(tokens[i + 2]);
+        if (!value)
+            return std::nullopt;
+        values[i] = *value;
+    }
+    if (!colour)
+        return std::nullopt;
+    return PictureCurve{*colour, {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]}, values[8]};
+}
+}
+
+QByteArray MachineForm::keyword()
+{
+    return QByteArrayLiteral("elica-picture");
+}
+
+QByteArray MachineForm::svgNamespace()
+{
+    return QByteArrayLiteral("https://example.org/elica/picture");
+}
+
+QByteArray MachineForm::pdfEntry()
+{
+    return QByteArrayLiteral("ElicaPicture");
+}
+
+QByteArray MachineForm::write(const PictureDocument &document)
+{
+    QByteArray out = keyword() + ' ' + QByteArray::number(version) + '\n';
+    for (const PictureCurve &c : document.curves) {
+        out += "curve " + QByteArray::number(c.colour);
+        for (double value : {c.values.a, c.values.b, c.values.c, c.values.d, c.values.ratio, c.values.step,
+                             c.values.alpha, c.values.beta, c.incr.value_or(std::numeric_limits<double>::quiet_NaN())})
+            append(out, value);
+        out += '\n';
+    }
+    if (document.view) {
+        out += "view";
+        append(out, document.view->azimuth);
+        append(out, document.view->elevation);
+        out += '\n';
+    }
+    return out;
+}
+
+std::variant<PictureDocument, QString> MachineForm::read(const QByteArray &text)
+{
+    if (text.size() > longestForm)
+        return QStringLiteral("i dati esatti del disegno sono troppo lunghi");
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        return unreadable(1);
+    const QList<QByteArray> header = lines.constFirst().simplified().split(' ');
+    const std::optional<int> written = header.size() == 2 && header[0] == keyword() ? whole(header[1]) : std::nullopt;
+    if (!written || *written < 1)
+        return unreadable(1);
+    if (*written > version)
+        return QStringLiteral("il file è stato scritto da una versione più recente di Elica (dati di formato %1)").arg(*written);
+
+    PictureDocument document;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> tokens = lines[i].simplified().split(' ');
+        if (tokens[0] == "curve" && !document.view) {
+            const std::optional<PictureCurve> read = curve(tokens);
+            if (!read)
+                return unreadable(int(i) + 1);
+            if (document.curves.size() == std::size_t(PictureCheck::maxCurves))
+                return QStringLiteral("il file contiene più di %1 curve").arg(PictureCheck::maxCurves);
+            document.curves.push_back(*read);
+        } else if (tokens[0] == "view" && !document.view && tokens.size() == 3) {
+            const std::optional<double> azimuth = number(tokens[1]);
+            const std::optional<double> elevation = number(tokens[2]);
+            if (!azimuth || !elevation)
+                return unreadable(int(i) + 1);
+            document.view = ViewAngles{*azimuth, *elevation};
+        } else {
+            return unreadable(int(i) + 1);
+        }
+    }
+    if (std::optional<QString> problem = PictureCheck::problem(document))
+        return *problem;
+    return document;
+}

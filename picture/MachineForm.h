@@ -1,0 +1,29 @@
+#pragma once
+// The exact, versioned form of a picture that every file carries beside its words:
+//
+//   elica-picture 1
+//   curve 1 20 15 10 5 3 1 45 45 0.75
+//   view 45 35.26438968275465
+//
+// one line per curve (colour index, the eight values, the aspect factor) and, for a picture of the
+// 3D view, its angles. Numbers are written in the C locale, as short as reads back to the same bits.
+
+#include "picture/PictureDocument.h"
+
+#include <QByteArray>
+#include <QString>
+#include <variant>
+
+namespace MachineForm {
+constexpr int version = 1;
+// The word that opens the form, and names it where a file keeps texts under a name (PNG).
+QByteArray keyword();
+// The namespace of the SVG element that holds the form, and the PDF information entry that does.
+QByteArray svgNamespace();
+QByteArray pdfEntry();
+
+QByteArray write(const PictureDocument &document);
+
+// The document, or in Italian why the text is none that Elica can open.
+std::variant<PictureDocument, QString> read(const QByteArray &text);
+}

@@ -1,0 +1,86 @@
+#include "picture/Picture.h"
+#include "picture/CurveCaption.h"
+#include "picture/MachineForm.h"
+#include "runtime/About.h"
+#include "runtime/PictureRecord.h"
+
+#include <QFont>
+#include <QPainter>
+#include <cmath>
+
+QImage Picture::imageWithWords() const
+{
+    QImage out = image;
+    if (out.isNull()) {
+        out = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        out.fill(background);
+    }
+    out.setText(QStringLiteral("Title"), PictureWords::title());
+    out.setText(QStringLiteral("Software"), PictureWords::maker());
+    out.setText(QStringLiteral("Description"), PictureWords::description(document));
+    out.setText(QString::fromLatin1(MachineForm::keyword()), QString::fromLatin1(MachineForm::write(document)));
+    return out;
+}
+
+void Picture::paint(QPainter &painter) const
+{
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    painter.fillRect(area, background);
+    if (marks) {
+        std::vector<QLineF> lines;
+        std::vector<QRectF> squares;
+        for (const PictureRecord::Run &run : marks->runs()) {
+            const QColor colour = QColor::fromRgb(run.colour);
+            if (run.kind == PictureRecord::Kind::Lines) {
+                lines.clear();
+                for (std::uint32_t i = run.first; i < run.first + run.count; i += 2)
+                    lines.emplace_back(marks->point(i), marks->point(i + 1));
+                painter.setPen(QPen(colour, run.penWidth, Qt::SolidLine, Qt::SquareCap));
+                painter.setBrush(Qt::NoBrush);
+                painter.drawLines(lines.data(), int(lines.size()));
+            } else {
+                squares.clear();
+                // Dots off the picture are left out: a PDF has no way to write a number as large
+                // as some of their places.
+                for (std::uint32_t i = run.first; i < run.first + run.count; ++i) {
+                    const QRectF square = PictureRecord::square(marks->point(i), run.penWidth);
+                    if (square.intersects(area))
+                        squares.push_back(square);
+                }
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(colour);
+                painter.drawRects(squares.data(), int(squares.size()));
+            }
+        }
+    }
+    for (const PictureLabel &label : labels) {
+        QFont font(PictureWords::labelFamily());
+        font.setPixelSize(std::max(1, int(std::lround(label.pixelSize))));
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(label.colour));
+        painter.drawText(label.baseline, label.text);
+    }
+}
+
+QString PictureWords::title()
+{
+    return QStringLiteral("ELICA + CHICCIOLA");
+}
+
+QString PictureWords::maker()
+{
+    return About::name() + QLatin1Char(' ') + About::version();
+}
+
+QString PictureWords::description(const PictureDocument &document)
+{
+    QStringList lines = CurveCaption::captions(document.curves);
+    if (document.view)
+        lines << CurveCaption::viewWords(*document.view);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString PictureWords::labelFamily()
+{
+    return QStringLiteral("Liberation Sans");
+}

@@ -1,0 +1,51 @@
+#pragma once
+// A picture to keep, from the drawing screen or the 3D view: its pixels, its marks as vectors,
+// and the document that says how it was made.
+
+#include "picture/PictureDocument.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+class PictureRecord;
+class QPainter;
+
+// A word written on the picture: its baseline's left end in logical pixels, colour and size.
+struct PictureLabel {
+    QPointF baseline;
+    QString text;
+    QRgb colour;
+    double pixelSize;
+};
+
+struct Picture {
+    // In logical pixels.
+    QSize size;
+    // In device pixels, with its device pixel ratio set; a null image stands for the background.
+    QImage image;
+    QColor background;
+    // Lines and dots in logical pixels, in drawing order; owned by whoever made the picture.
+    const PictureRecord *marks = nullptr;
+    std::vector<PictureLabel> labels;
+    PictureDocument document;
+
+    // The image with the words as text entries and the machine form under its keyword.
+    QImage imageWithWords() const;
+    // Background, lines, the dots on the picture and the labels, in drawing order, one logical
+    // pixel to one unit of the painter.
+    void paint(QPainter &painter) const;
+};
+
+namespace PictureWords {
+QString title();
+// The program's name and version.
+QString maker();
+// One line per curve, then the 3D view's angles if it was seen from there.
+QString description(const PictureDocument &document);
+// The face the labels are written in.
+QString labelFamily();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Opening a picture file: which of the three formats it is, by its content as well as its name,
+// and the document its words give. Nothing in a file is ever run or fetched; any file that is not
+// a sound picture of Elica gets one reason, in Italian, and nothing else happens.
+
+#include "picture/PictureDocument.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <variant>
+
+class QIODevice;
+
+namespace PictureReader {
+// The largest file read at all, refused before it is read: the largest files that 100 curves
+// make are SVGs of about 50 MB.
+constexpr qint64 maxBytes = qint64(512) << 20;
+
+using Reading = std::variant<PictureDocument, QString>;
+
+Reading read(const QString &path);
+// The content of a file named name (whose extension must agree with the content).
+Reading read(QIODevice &device, const QString &name);
+}

@@ -1,0 +1,17 @@
+target_sources(elica_core PRIVATE
+  picture/PictureDocument.h
+  picture/MachineForm.h picture/MachineForm.cpp
+  picture/PictureCheck.h picture/PictureCheck.cpp
+  picture/CurveCaption.h picture/CurveCaption.cpp
+  picture/LegacyWords.h picture/LegacyWords.cpp
+  picture/Picture.h picture/Picture.cpp
+  picture/PdfInfo.h picture/PdfInfo.cpp
+  picture/PictureFiles.h picture/PictureFiles.cpp
+  picture/FileWords.h picture/PngWords.cpp picture/SvgWords.cpp picture/PdfWords.cpp
+  picture/PictureFormats.h picture/PictureFormats.cpp
+  picture/PictureReader.h picture/PictureReader.cpp
+  picture/PicturePrint.h picture/PicturePrint.cpp
+  picture/PictureDialogs.h picture/PictureDialogs.cpp
+  picture/PictureHost.h
+  picture/PictureMenu.h picture/PictureMenu.cpp
+)
