@@ -2,6 +2,7 @@
 #include "runtime/About.h"
 #include "runtime/CommandLine.h"
 #include "runtime/Single.h"
+#include "view3d/View3D.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     if (toolkitWords.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&toolkitWords);
+    View3D::answerRequests();
     Single::instance<Form1>().Show();
     const int status = QApplication::exec();
     Single::destroyAll();

@@ -1,23 +1,19 @@
 // How long the two drawing procedures take on a maximised screen, beside the
-// fastest the painter can put the same dots into the same image.
+// fastest the painter can put the same dots into the same image; and the
+// program's main, which prints every measure's ratio to its yardstick.
+#include "BenchSupport.h"
 #include "calibration/Form2.h"
-#include "drawing/Form4.h"
-#include "picture/PictureFormats.h"
-#include "parameters/Form3.h"
 #include "runtime/Single.h"
 #include "runtime/Surface.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
 #include <string>
 
 namespace {
-const QSize maximised(1280, 1005);
 
 // The device points of the dots a surface recorded (a dot's centre, one pen width square), and
 // their colour.
@@ -38,24 +34,6 @@ RecordedPoints recordedPoints(const Surface &surface)
         out.colour = QColor::fromRgb(run.colour);
     }
     return out;
-}
-
-Form4 &drawingScreen()
-{
-    Form3 &set = Single::instance<Form3>();
-    set.VALa = 20.0;
-    set.VALb = 15.0;
-    set.VALc = 10.0;
-    set.VALd = 5.0;
-    set.VALe = 3.0;
-    set.VALp = 1.0;
-    set.AA = 45.0;
-    set.AB = 45.0;
-    Single::instance<Form2>().Incr = 1005.0 / 1280.0;
-    Form4 &form = Single::instance<Form4>();
-    form.surface().resize(maximised, 1.0, 96.0);
-    form.Form_Activate();
-    return form;
 }
 
 Form2 &calibrationScreen()
@@ -128,25 +106,6 @@ static void calibrationEvent_drawPointsLimit(benchmark::State &state)
 }
 BENCHMARK(calibrationEvent_drawPointsLimit)->Unit(benchmark::kMillisecond);
 
-// Saving a picture of as many curves as the argument, the file written and replaced each time.
-static void savePicture(benchmark::State &state, PictureFiles::Format format)
-{
-    Form4 &form = drawingScreen();
-    form.surface().Cls();
-    for (int curve = 0; curve < state.range(0); ++curve) {
-        Single::instance<Form3>().Miocolor = int16_t(curve % 7);
-        form.Form_Activate();
-    }
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("picture.") + QLatin1String(PictureFormats::of(format).extension));
-    for (auto _ : state)
-        PictureFiles::save(form.picture(), path, format);
-    state.counters["bytes"] = double(QFileInfo(path).size());
-}
-BENCHMARK_CAPTURE(savePicture, png, PictureFiles::Format::Png)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(savePicture, svg, PictureFiles::Format::Svg)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(savePicture, pdf, PictureFiles::Format::Pdf)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
-
 namespace {
 // The console table, then each procedure's CPU time as a multiple of its drawPoints limit.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -161,15 +120,34 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        for (const char *procedure : {"CALCOLA", "calibrationEvent"}) {
-            const auto time = m_cpuTimes.find(procedure);
-            const auto limit = m_cpuTimes.find(std::string(procedure) + "_drawPointsLimit");
-            if (time != m_cpuTimes.end() && limit != m_cpuTimes.end())
-                std::printf("%-18s %.2fx its drawPoints limit (CPU time)\n", procedure, time->second / limit->second);
-        }
+        for (const std::string procedure : {"CALCOLA", "calibrationEvent", "turnFrame/1", "turnFrame/20", "turnFrame/100"})
+            ratio(procedure, limitOf(procedure), "its drawPoints limit");
+        ratio("previewStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
+        for (const std::string format : {"png", "svg", "pdf"})
+            for (const std::string curves : {"1", "10"})
+                ratio("openPicture/" + format + "/" + curves, "savePicture/" + format + "/" + curves, "its save");
     }
 
 private:
+    // "turnFrame/20" is measured against "turnFrame_drawPointsLimit/20".
+    static std::string limitOf(const std::string &procedure)
+    {
+        const std::size_t slash = procedure.find('/');
+        if (slash == std::string::npos)
+            return procedure + "_drawPointsLimit";
+        return procedure.substr(0, slash) + "_drawPointsLimit" + procedure.substr(slash);
+    }
+
+    void ratio(const std::string &measure, const std::string &yardstick, const char *what) const
+    {
+        const auto time = m_cpuTimes.find(measure);
+        const auto limit = m_cpuTimes.find(yardstick);
+        if (time != m_cpuTimes.end() && limit != m_cpuTimes.end())
+            std::printf("%-20s %.2fx %s (CPU time; %.3f ms against %.3f ms)\n", measure.c_str(), time->second / limit->second,
+                        what, time->second, limit->second);
+    }
+
+
     std::map<std::string, double> m_cpuTimes;
 };
 }

@@ -110,9 +110,9 @@ keyboard() {
     keys Menu
     wait_for 3 menu_shown
     check "keys: the Menu key opens the picture's menu" $? "" "$(shot root keys-menu)"
-    keys Down Return
+    keys Down Down Return
     wait_for 5 is_active "Salva immagine"
-    check "keys: Down and Return on its first entry open the save dialog" $? "active: $(active_title)" || return
+    check "keys: Down, Down and Return on its second entry open the save dialog" $? "active: $(active_title)" || return
     xdotool type --delay 8 -- "$saved"
     keys Return
     gone "Salva immagine"

@@ -1,0 +1,165 @@
+#include "view3d/View3D.h"
+#include "drawing/PictureNews.h"
+#include "picture/CurveCaption.h"
+#include "picture/PictureMenu.h"
+#include "runtime/Palette.h"
+#include "runtime/Single.h"
+#include "view3d/ViewArea.h"
+#include "view3d/ViewWords.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QVBoxLayout>
+
+View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
+{
+    setWindowTitle(QStringLiteral("Vista 3D"));
+    // Not a screen of the program: closing it only hides it, and the program ends when its
+    // screens are closed, whether this is open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_area, 1);
+    m_status->setContentsMargins(6, 3, 6, 3);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_status);
+    m_area->setAccessibleName(QStringLiteral("Vista 3D"));
+    m_area->setFocus(Qt::OtherFocusReason);
+
+    m_menu = new PictureMenu(*this, *this);
+    addViewEntries();
+
+    PictureNews &news = Single::instance<PictureNews>();
+    connect(&news, &PictureNews::curvesChanged, this, &View3D::followCurves);
+    connect(&news, &PictureNews::previewChanged, this, &View3D::followPreview);
+    connect(&news, &PictureNews::openedViewChanged, this, &View3D::takeOpenedView);
+    connect(m_area, &ViewArea::moved, this, &View3D::showStatus);
+    connect(m_area, &ViewArea::settled, this, &View3D::describe);
+    m_area->cloud().setCurves(news.curves());
+    followPreview();
+    takeOpenedView();
+}
+
+void View3D::addViewEntries()
+{
+    m_menu->menu()->addSeparator();
+    m_menu->addEntry(QStringLiteral("Vista iniziale"), QKeySequence(Qt::Key_Home), [this] { m_area->openingView(); });
+    QAction *spin = m_menu->addEntry(QStringLiteral("Rotazione continua"), QKeySequence(Qt::Key_Space), [] {});
+    spin->setCheckable(true);
+    connect(spin, &QAction::toggled, m_area, &ViewArea::setSpinning);
+    connect(m_area, &ViewArea::spinningChanged, spin, &QAction::setChecked);
+    m_legend = m_menu->addEntry(QStringLiteral("Legenda"), QKeySequence(Qt::Key_L), [] {});
+    m_legend->setCheckable(true);
+    connect(m_legend, &QAction::toggled, this, [this] { followPreview(); });
+
+    QMenu *sizes = m_menu->menu()->addMenu(QStringLiteral("Dimensione dei punti"));
+    auto *group = new QActionGroup(sizes);
+    for (int pixels = 1; pixels <= 4; ++pixels) {
+        QAction *size = sizes->addAction(pixels == 1 ? QStringLiteral("1 pixel") : QStringLiteral("%1 pixel").arg(pixels));
+        size->setCheckable(true);
+        size->setChecked(pixels == m_area->style().dotSize);
+        group->addAction(size);
+        connect(size, &QAction::triggered, this, [this, pixels] {
+            m_area->style().dotSize = pixels;
+            m_area->refresh();
+        });
+    }
+}
+
+void View3D::answerRequests()
+{
+    connect(&Single::instance<PictureNews>(), &PictureNews::viewRequested, [] { Single::instance<View3D>().present(); });
+}
+
+void View3D::present()
+{
+    if (!m_placed) {
+        m_placed = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            resize(screen->availableSize() * 2 / 3);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void View3D::followCurves()
+{
+    m_area->cloud().setCurves(Single::instance<PictureNews>().curves());
+    followPreview();
+}
+
+// The preview, the legend, the frame, the status line and the description: all follow the curves
+// and the preview.
+void View3D::followPreview()
+{
+    const PictureNews &news = Single::instance<PictureNews>();
+    const std::optional<Preview> &preview = news.preview();
+    if (preview && preview->values)
+        m_area->cloud().setPreview(PictureCurve{preview->colour, *preview->values, std::nullopt});
+    else
+        m_area->cloud().setPreview(std::nullopt);
+    std::vector<LegendLine> legend;
+    if (m_legend && m_legend->isChecked()) {
+        const QStringList captions = CurveCaption::captions(news.curves());
+        for (std::size_t i = 0; i < news.curves().size(); ++i)
+            legend.push_back({QBColor(news.curves()[i].colour).rgb(), captions[qsizetype(i)]});
+        if (preview)
+            legend.push_back({QBColor(preview->colour).rgb(), ViewWords::previewCaption(*preview)});
+    }
+    m_area->style().legend = std::move(legend);
+    m_area->refresh();
+    showStatus();
+    describe();
+}
+
+void View3D::takeOpenedView()
+{
+    if (const std::optional<ViewAngles> view = Single::instance<PictureNews>().takeOpenedView())
+        m_area->setAngles(*view);
+}
+
+QString View3D::statusLine() const
+{
+    const PictureNews &news = Single::instance<PictureNews>();
+    QString line = ViewWords::status(m_area->turntable(), m_area->zoom());
+    if (news.preview())
+        line += QStringLiteral("; ") + ViewWords::preview(*news.preview(), int(news.curves().size()) + 1);
+    return line;
+}
+
+void View3D::showStatus()
+{
+    m_status->setText(statusLine());
+}
+
+void View3D::describe()
+{
+    m_area->setAccessibleDescription(statusLine() + QStringLiteral(". ")
+                                     + CurveCaption::pictureDescription(Single::instance<PictureNews>().curves()));
+}
+
+Picture View3D::picture()
+{
+    const PictureNews &news = Single::instance<PictureNews>();
+    m_marks.clear();
+    std::vector<PictureLabel> labels;
+    m_area->currentFrame().record(m_marks, labels, m_area->style());
+    return {m_area->size(), m_area->frame(), m_area->style().background, &m_marks, std::move(labels),
+            {news.curves(), m_area->turntable().angles()}};
+}
+
+bool View3D::holdsCurves() const
+{
+    return !Single::instance<PictureNews>().curves().empty();
+}
+
+void View3D::open(const PictureDocument &document)
+{
+    emit Single::instance<PictureNews>().openRequested(document);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The 3D view: a window of its own, not one of the program's screens, that shows the drawing
+// screen's picture as the curves' model points seen from any side, with the curve that the
+// parameter fields describe while they are being changed. It follows the picture news; its menu
+// keeps and opens pictures like the drawing screen's, with the view's angles in the files.
+
+#include "picture/PictureHost.h"
+#include "runtime/PictureRecord.h"
+
+#include <QWidget>
+
+class PictureMenu;
+class QAction;
+class QLabel;
+class ViewArea;
+
+class View3D : public QWidget, public PictureHost {
+    Q_OBJECT
+public:
+    View3D();
+
+    // Shows the view in front, the first time on two thirds of the screen, later as it was left.
+    void present();
+    // From now on a wish to see the picture in 3D shows the view.
+    static void answerRequests();
+
+    ViewArea &area() const { return *m_area; }
+    QString statusLine() const;
+    PictureMenu &pictureMenu() const { return *m_menu; }
+
+    Picture picture() override;
+    bool holdsCurves() const override;
+    void open(const PictureDocument &document) override;
+
+private:
+    void followCurves();
+    void followPreview();
+    void takeOpenedView();
+    void showStatus();
+    void describe();
+    void addViewEntries();
+
+    ViewArea *m_area;
+    QLabel *m_status;
+    PictureMenu *m_menu;
+    QAction *m_legend = nullptr;
+    bool m_placed = false;
+    // The marks of the last picture taken for a file, kept while the file is written.
+    PictureRecord m_marks;
+};

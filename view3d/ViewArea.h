@@ -1,0 +1,83 @@
+#pragma once
+// The 3D view's picture: its frame drawn in device pixels and turned by hand, dragging with the
+// left button (across for the azimuth, up and down for the elevation) or with the arrow keys,
+// zoomed about the centre with + and - and the wheel, or turning on its own. A drag sets the view
+// from the pointer's displacement since it began, and pointer moves that come during a frame are
+// taken together in the next. To a screen reader it is an image.
+
+#include "view3d/CurveCloud.h"
+#include "view3d/Turntable.h"
+#include "view3d/ViewFrame.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+class ViewArea : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double keyTurn = 5;
+    static constexpr double fineKeyTurn = 1;
+    static constexpr double dragDegreesPerPixel = 0.5;
+    static constexpr double spinDegreesPerSecond = 30;
+
+    explicit ViewArea(QWidget *parent = nullptr);
+
+    CurveCloud &cloud() { return m_cloud; }
+    const Turntable &turntable() const { return m_turntable; }
+    double zoom() const;
+    FrameStyle &style() { return m_style; }
+
+    // Each is a turn that ends at once.
+    void setAngles(const ViewAngles &angles);
+    void turn(double azimuthDegrees, double elevationDegrees);
+    void zoomBy(int steps);
+    // The opening view: isometric, fitted, at 100%.
+    void openingView();
+
+    void setSpinning(bool on);
+    bool spinning() const { return m_spin.isActive(); }
+
+    // To call after the cloud or the style changed.
+    void refresh();
+
+    // The frame as shown, in device pixels with their ratio.
+    QImage frame();
+    ViewFrame currentFrame() const;
+
+signals:
+    // The view moved; a status line follows it.
+    void moved();
+    // A turn ended (at once for a key, at the release for a drag, when the spin stops): what a
+    // screen reader is told follows it.
+    void settled();
+    void spinningChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QSize devicePixels() const;
+    void changed(bool ends);
+    void spinStep();
+
+    CurveCloud m_cloud;
+    Turntable m_turntable;
+    int m_zoomSteps = 0;
+    int m_wheelEighths = 0;
+    FrameStyle m_style;
+    QImage m_frame;
+    bool m_stale = true;
+    bool m_dragging = false;
+    QPointF m_dragStart;
+    ViewAngles m_dragAngles{};
+    QTimer m_spin;
+    QElapsedTimer m_spinClock;
+};

@@ -1,0 +1,25 @@
+#include "view3d/ViewWords.h"
+#include "picture/CurveCaption.h"
+
+#include <cmath>
+
+QString ViewWords::status(const Turntable &turntable, double zoom)
+{
+    return QStringLiteral(u"Azimut %1°, elevazione %2°, ingrandimento %3%")
+        .arg(CurveCaption::degrees(turntable.azimuth()), CurveCaption::degrees(turntable.elevation()))
+        .arg(std::lround(zoom * 100));
+}
+
+QString ViewWords::preview(const Preview &preview, int number)
+{
+    if (!preview.values)
+        return QStringLiteral("anteprima: valori non validi");
+    return QStringLiteral("anteprima: curva %1, %2").arg(number).arg(CurveCaption::colourName(preview.colour));
+}
+
+QString ViewWords::previewCaption(const Preview &preview)
+{
+    if (!preview.values)
+        return QStringLiteral("Anteprima: valori non validi");
+    return QStringLiteral("Anteprima, %1: %2").arg(CurveCaption::colourName(preview.colour), CurveCaption::values(*preview.values));
+}

@@ -1,0 +1,9 @@
+target_sources(elica_core PRIVATE
+  view3d/Turntable.h view3d/Turntable.cpp
+  view3d/CurveCloud.h view3d/CurveCloud.cpp
+  view3d/ViewFrame.h view3d/ViewFrame.cpp
+  view3d/DotPlotter.h view3d/DotPlotter.cpp
+  view3d/ViewWords.h view3d/ViewWords.cpp
+  view3d/ViewArea.h view3d/ViewArea.cpp
+  view3d/View3D.h view3d/View3D.cpp
+)
