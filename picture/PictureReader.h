@@ -13,8 +13,8 @@ class QIODevice;
 
 namespace PictureReader {
 // The largest file read at all, refused before it is read: the largest files that 100 curves
-// make are SVGs of about 50 MB.
-constexpr qint64 maxBytes = qint64(512) << 20;
+// make, SVGs of far dots on a scaled screen, come to about 60 MB.
+constexpr qint64 maxBytes = qint64(1) << 30;
 
 using Reading = std::variant<PictureDocument, QString>;
 

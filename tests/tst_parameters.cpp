@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
+#include "drawing/PictureNews.h"
 #include "parameters/Form3.h"
 #include "runtime/Palette.h"
 #include "runtime/ScreenFlow.h"
@@ -53,6 +54,10 @@ private slots:
     void counterNormalisation_data();
     void counterNormalisation();
     void avantiWithTheDrawingOpenDrawsAgain();
+    void stepKeys_data();
+    void stepKeys();
+    void previewChecksAsAvanti_data();
+    void previewChecksAsAvanti();
 };
 
 void ParametersTest::captionsAndDefaults()
@@ -315,6 +320,106 @@ void ParametersTest::avantiWithTheDrawingOpenDrawsAgain()
     QCOMPARE(int(form.Miocolor), 3);
     QCOMPARE(record.dotCount(), std::uint64_t(145 * 73));
     QCOMPARE(drawing.curves().size(), std::size_t(1));
+}
+
+void ParametersTest::stepKeys_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QString>("stepped");
+    const int up = Qt::Key_Up;
+    const int down = Qt::Key_Down;
+    QTest::newRow("20 up") << "20" << up << false << "21";
+    QTest::newRow("0,3 up") << "0,3" << up << false << "0,4";
+    QTest::newRow("2,75 up") << "2,75" << up << false << "2,76";
+    QTest::newRow("-0,5 up") << "-0,5" << up << false << "-0,4";
+    QTest::newRow("9 up") << "9" << up << false << "10";
+    QTest::newRow("0 up") << "0" << up << false << "1";
+    QTest::newRow("-0,1 up to zero, no minus") << "-0,1" << up << false << "0,0";
+    QTest::newRow("1 down") << "1" << down << false << "0";
+    QTest::newRow("0,05 shift down") << "0,05" << down << true << "-0,05";
+    QTest::newRow("20 shift up") << "20" << up << true << "30";
+    QTest::newRow("exponent kept") << "1,5e3" << up << false << "1,6e3";
+    QTest::newRow("1e308 would overflow") << "1e308" << up << false << "1e308";
+    QTest::newRow("9e307 up") << "9e307" << up << false << "10e307";
+    QTest::newRow("not a number") << "abc" << up << false << "abc";
+    QTest::newRow("empty") << "" << down << false << "";
+}
+
+// The keys step the text of the field with the focus and nothing else: no check, no message,
+// no colour; the preview follows.
+void ParametersTest::stepKeys()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QString, stepped);
+    ProgramRecorder recorder;
+    Form3 &form = Single::instance<Form3>();
+    form.Text5->setText(typed);
+    QTest::keyClick(form.Text5, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(form.Text5->text(), stepped);
+    QVERIFY(form.VALe.isEmpty());
+    QCOMPARE(backColor(form.Text5), white);
+    QVERIFY(recorder.messages.isEmpty());
+    const std::optional<Preview> preview = Single::instance<PictureNews>().preview();
+    QCOMPARE(preview.has_value(), stepped != typed);
+    if (preview)
+        QCOMPARE(preview->values, form.fieldValues());
+}
+
+void ParametersTest::previewChecksAsAvanti_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("decimal") << 1 << "1,5";
+    QTest::newRow("thousands") << 2 << "1.000";
+    QTest::newRow("letters") << 3 << "abc";
+    QTest::newRow("infinite") << 4 << "inf";
+    QTest::newRow("ratio 0") << 5 << "0";
+    QTest::newRow("ratio 0,0") << 5 << "0,0";
+    QTest::newRow("ratio -0") << 5 << "-0";
+    QTest::newRow("negative step") << 6 << "-2";
+    QTest::newRow("large angle") << 7 << "1e15";
+    QTest::newRow("empty") << 8 << "";
+}
+
+// Typed, a text tells the preview what "AVANTI" would then find, without a message, a red field
+// or a change of colour; "AVANTI" draws the curve that the preview showed.
+void ParametersTest::previewChecksAsAvanti()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    ProgramRecorder recorder;
+    Form3 &form = Single::instance<Form3>();
+    form.Miocolor = 3;
+    // The last key typed is a Backspace, so that an empty text is typed too.
+    QLineEdit *edited = fields(form)[field - 1];
+    edited->setText(text + QLatin1Char('9'));
+    edited->end(false);
+    QTest::keyClick(edited, Qt::Key_Backspace);
+    QCOMPARE(edited->text(), text);
+    const std::optional<Preview> preview = Single::instance<PictureNews>().preview();
+    QVERIFY(preview);
+    QCOMPARE(preview->colour, 4);
+    QVERIFY(recorder.messages.isEmpty());
+    QCOMPARE(int(form.Miocolor), 3);
+    for (QLineEdit *f : fields(form))
+        QCOMPARE(backColor(f), white);
+
+    form.Command2_Click();
+    QCOMPARE(preview->values.has_value(), recorder.messages.isEmpty());
+    if (!preview->values)
+        return;
+    const CurveValues &v = *preview->values;
+    QCOMPARE((QList<double>{v.a, v.b, v.c, v.d, v.ratio, v.step, v.alpha, v.beta}),
+             (QList<double>{form.VALa.number(), form.VALb.number(), form.VALc.number(), form.VALd.number(), form.VALe.number(),
+                            form.VALp.number(), form.AA.number(), form.AB.number()}));
+    Form4 &drawing = Single::instance<Form4>();
+    QTRY_COMPARE(drawing.curves().size(), std::size_t(1));
+    QCOMPARE(drawing.curves().back().colour, preview->colour);
+    QVERIFY(!Single::instance<PictureNews>().preview());
 }
 
 QTEST_MAIN(ParametersTest)

@@ -9,6 +9,13 @@ double radians(double degrees)
 {
     return degrees * std::numbers::pi / 180;
 }
+
+// From 0 up to 360.
+double roundTurn(double degrees)
+{
+    const double turned = std::fmod(degrees, 360.0);
+    return turned < 0 ? turned + 360 : turned;
+}
 }
 
 double Turntable::openingElevation()
@@ -16,25 +23,37 @@ double Turntable::openingElevation()
     return std::asin(std::tan(radians(30))) * 180 / std::numbers::pi;
 }
 
-void Turntable::setAngles(const ViewAngles &angles)
+void Turntable::setTurned(const Turn &turn)
 {
-    double azimuth = std::fmod(angles.azimuth, 360.0);
-    if (azimuth < 0)
-        azimuth += 360;
-    m_azimuth = azimuth == 360 ? 0 : azimuth;
-    m_elevation = std::clamp(angles.elevation, -90.0, 90.0);
+    const double opening = openingElevation();
+    m_turn = {roundTurn(turn.azimuth), std::clamp(turn.elevation, -90 - opening, 90 - opening)};
 }
 
 void Turntable::turn(double azimuthDegrees, double elevationDegrees)
 {
-    setAngles({m_azimuth + azimuthDegrees, m_elevation + elevationDegrees});
+    setTurned({m_turn.azimuth + azimuthDegrees, m_turn.elevation + elevationDegrees});
+}
+
+double Turntable::azimuth() const
+{
+    return roundTurn(openingAzimuth + m_turn.azimuth);
+}
+
+double Turntable::elevation() const
+{
+    return std::clamp(openingElevation() + m_turn.elevation, -90.0, 90.0);
+}
+
+void Turntable::setAngles(const ViewAngles &angles)
+{
+    setTurned({angles.azimuth - openingAzimuth, angles.elevation - openingElevation()});
 }
 
 // The eye looks at the origin from (cos e cos a, cos e sin a, sin e); the screen's right is
 // (-sin a, cos a, 0) and its up (-sin e cos a, -sin e sin a, cos e).
 Turntable::Axes Turntable::axes() const
 {
-    const double a = radians(m_azimuth);
-    const double e = radians(m_elevation);
+    const double a = radians(azimuth());
+    const double e = radians(elevation());
     return {-std::sin(a), std::cos(a), std::sin(e) * std::cos(a), std::sin(e) * std::sin(a), -std::cos(e)};
 }

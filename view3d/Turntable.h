@@ -12,23 +12,35 @@ public:
     // arcsin(tan 30 degrees), about 35.26: the three axes look equally long.
     static double openingElevation();
 
+    // How far the view is turned from the opening one. Turns are kept apart from the opening
+    // angles: sums of whole and half degrees are exact, so a turn and its reverse give back the
+    // very same view.
+    struct Turn {
+        double azimuth = 0;
+        double elevation = 0;
+    };
+
     // A model point's direction on screen: one model unit along X, Y and Z moves the point by
     // (xX, xY, 0) to the right and by (yX, yY, yZ) downward.
     struct Axes {
         double xX, xY;
         double yX, yY, yZ;
+        bool operator==(const Axes &) const = default;
     };
 
-    double azimuth() const { return m_azimuth; }
-    double elevation() const { return m_elevation; }
-    ViewAngles angles() const { return {m_azimuth, m_elevation}; }
-    // The azimuth is kept from 0 up to 360, the elevation from -90 to 90 (beyond, it stops).
-    void setAngles(const ViewAngles &angles);
+    const Turn &turned() const { return m_turn; }
+    // The azimuth turns round; the elevation stops at -90 and 90 degrees.
+    void setTurned(const Turn &turn);
     void turn(double azimuthDegrees, double elevationDegrees);
+
+    // From 0 up to 360, and from -90 to 90.
+    double azimuth() const;
+    double elevation() const;
+    ViewAngles angles() const { return {azimuth(), elevation()}; }
+    void setAngles(const ViewAngles &angles);
 
     Axes axes() const;
 
 private:
-    double m_azimuth = openingAzimuth;
-    double m_elevation = openingElevation();
+    Turn m_turn;
 };

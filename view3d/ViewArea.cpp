@@ -143,7 +143,7 @@ void ViewArea::mousePressEvent(QMouseEvent *event)
     setSpinning(false);
     m_dragging = true;
     m_dragStart = event->position();
-    m_dragAngles = m_turntable.angles();
+    m_dragTurn = m_turntable.turned();
 }
 
 void ViewArea::mouseMoveEvent(QMouseEvent *event)
@@ -151,8 +151,8 @@ void ViewArea::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging)
         return QWidget::mouseMoveEvent(event);
     const QPointF moved = event->position() - m_dragStart;
-    m_turntable.setAngles({m_dragAngles.azimuth + moved.x() * dragDegreesPerPixel,
-                           m_dragAngles.elevation - moved.y() * dragDegreesPerPixel});
+    m_turntable.setTurned({m_dragTurn.azimuth + moved.x() * dragDegreesPerPixel,
+                           m_dragTurn.elevation - moved.y() * dragDegreesPerPixel});
     changed(false);
 }
 

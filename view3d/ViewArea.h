@@ -77,7 +77,7 @@ private:
     bool m_stale = true;
     bool m_dragging = false;
     QPointF m_dragStart;
-    ViewAngles m_dragAngles{};
+    Turntable::Turn m_dragTurn;
     QTimer m_spin;
     QElapsedTimer m_spinClock;
 };

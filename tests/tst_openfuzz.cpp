@@ -1,0 +1,224 @@
+// Damaged picture files, thousands of them from a fixed seed: bits flipped, files cut short, chunks
+// and elements repeated or inserted, hostile words. Opening each must end within a second, never
+// crash, and either draw a picture that passes every check or refuse with one message and change
+// nothing: the picture, the fields, the colour counter, the 3D view.
+#include "PictureSupport.h"
+#include "TestSupport.h"
+#include "picture/MachineForm.h"
+#include "picture/PictureCheck.h"
+#include "picture/PictureFormats.h"
+#include "picture/PictureMenu.h"
+#include "view3d/View3D.h"
+#include "view3d/ViewArea.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <random>
+#include <zlib.h>
+
+namespace {
+using PictureFiles::Format;
+constexpr int casesPerFormat = 3400;
+
+struct State {
+    PictureCurves curves;
+    int colour;
+    QStringList fields;
+    QImage picture;
+    ViewAngles view;
+    bool operator==(const State &) const = default;
+};
+State stateOf(Form4 &form)
+{
+    Form3 &set = Single::instance<Form3>();
+    QStringList fields;
+    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
+        fields << field->text();
+    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
+}
+
+class Damage {
+public:
+    explicit Damage(std::uint32_t seed) : m_random(seed) {}
+
+    int below(int n) { return int(std::uniform_int_distribution<int>(0, std::max(0, n - 1))(m_random)); }
+
+    QByteArray flipBits(QByteArray bytes, qsizetype from, qsizetype to)
+    {
+        for (int flips = 1 + below(8); flips > 0 && to > from; --flips)
+            bytes[from + below(int(to - from))] ^= char(1 << below(8));
+        return bytes;
+    }
+
+    // The form with a token put in place of another, or a line repeated or dropped.
+    QByteArray hostileForm(const QByteArray &form)
+    {
+        static const QList<QByteArray> tokens = {"nan", "inf", "-inf", "1e999", "-0", "0", "16", "-1", "", "x", "1e308",
+                                                 "curve", "view", "elica-picture", "2", "0x10", "+5", "1,5", "\xff"};
+        QList<QByteArray> lines = form.split('\n');
+        const int line = below(int(lines.size()));
+        QList<QByteArray> words = lines[line].split(' ');
+        switch (below(3)) {
+        case 0:
+            words[below(int(words.size()))] = tokens[below(int(tokens.size()))];
+            lines[line] = words.join(' ');
+            break;
+        case 1:
+            lines.insert(line, lines[line].repeated(1 + below(3)));
+            break;
+        default:
+            lines.removeAt(line);
+        }
+        return lines.join('\n');
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+// PNG chunks: length, type, data, CRC.
+struct Chunk {
+    qsizetype at;
+    qsizetype size;
+};
+QList<Chunk> chunksOf(const QByteArray &png)
+{
+    QList<Chunk> chunks;
+    for (qsizetype at = 8; at + 12 <= png.size();) {
+        const quint32 length = quint32(uchar(png[at])) << 24 | quint32(uchar(png[at + 1])) << 16 | quint32(uchar(png[at + 2])) << 8
+            | uchar(png[at + 3]);
+        chunks.append({at, qsizetype(length) + 12});
+        at += qsizetype(length) + 12;
+    }
+    return chunks;
+}
+
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    QByteArray chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += char((data.size() >> shift) & 0xFF);
+    chunk += type + data;
+    const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(chunk.constData() + 4), uInt(chunk.size() - 4));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += char((crc >> shift) & 0xFF);
+    return chunk;
+}
+
+// A damaged copy of a sound file of the format.
+QByteArray damaged(Damage &damage, const QByteArray &sound, Format format)
+{
+    const QByteArray form = MachineForm::write({{{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}}, std::nullopt});
+    const qsizetype words = std::max<qsizetype>(0, sound.indexOf(format == Format::Pdf ? "/Title" : "elica-picture"));
+    switch (damage.below(6)) {
+    case 0:
+        return damage.flipBits(sound, 0, sound.size());
+    case 1:
+        return damage.flipBits(sound, words, std::min(sound.size(), words + 400));
+    case 2:
+        return sound.left(damage.below(int(sound.size())));
+    case 3: {
+        // A piece repeated: a chunk, an element, or any stretch of a PDF.
+        if (format == Format::Png) {
+            const QList<Chunk> chunks = chunksOf(sound);
+            const Chunk c = chunks[damage.below(int(chunks.size()))];
+            return QByteArray(sound).insert(c.at + c.size, sound.mid(c.at, c.size));
+        }
+        const qsizetype from = format == Format::Svg ? sound.indexOf('<', damage.below(int(sound.size()))) : damage.below(int(sound.size()));
+        const qsizetype to = format == Format::Svg ? sound.indexOf('>', from) + 1 : from + damage.below(2000);
+        return from < 0 || to <= from ? sound : QByteArray(sound).insert(to, sound.mid(from, to - from));
+    }
+    case 4: {
+        // Words of its own inserted where the format keeps words.
+        const QByteArray hostile = damage.hostileForm(form);
+        if (format == Format::Png) {
+            const QList<Chunk> chunks = chunksOf(sound);
+            return QByteArray(sound).insert(chunks[1 + damage.below(int(chunks.size()) - 2)].at,
+                                            pngChunk("tEXt", MachineForm::keyword() + '\0' + hostile));
+        }
+        if (format == Format::Svg) {
+            const QByteArray element = "<metadata><picture xmlns=\"" + MachineForm::svgNamespace() + "\">" + hostile + "</picture></metadata>";
+            return QByteArray(sound).insert(sound.indexOf("<title>"), element);
+        }
+        return QByteArray(sound).insert(sound.lastIndexOf("/Creator"), "/" + MachineForm::pdfEntry() + " (" + hostile + ")\n");
+    }
+    default: {
+        // The file's own form made hostile where it lies unpacked.
+        const qsizetype at = sound.indexOf(format == Format::Pdf ? QByteArray("/ElicaPicture <") : QByteArray("elica-picture 1"));
+        if (format != Format::Svg || at < 0)
+            return damage.flipBits(sound, words, std::min(sound.size(), words + 4000));
+        const qsizetype end = sound.indexOf('<', at);
+        return QByteArray(sound).replace(at, end - at, damage.hostileForm(sound.mid(at, end - at)));
+    }
+    }
+}
+}
+
+class OpenFuzzTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Single::destroyAll(); }
+    void damagedFiles_data();
+    void damagedFiles();
+};
+
+void OpenFuzzTest::damagedFiles_data()
+{
+    QTest::addColumn<Format>("format");
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        QTest::newRow(entry.extension) << entry.format;
+}
+
+void OpenFuzzTest::damagedFiles()
+{
+    QFETCH(Format, format);
+    // The image decoder tells of every flaw it meets; the refusals say enough.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio=false"));
+    ProgramRecorder recorder;
+    recorder.answer = true;
+    Single::instance<View3D>();
+    Form4 &form = drawingScreen(QSize(160, 120));
+    Single::instance<Form3>().Miocolor = 14;
+    setParameters(12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60);
+    form.Form_Activate();
+    setParameters(-20, 15, 10, 5, -1.5, 1, 45, 45);
+    form.Form_Activate();
+    const QByteArray sound = PictureFormats::of(format).write(form.picture());
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("danneggiato.") + QLatin1String(PictureFormats::of(format).extension));
+    Damage damage(20261207u + std::uint32_t(format));
+    int refused = 0;
+    qint64 slowest = 0;
+    for (int n = 0; n < casesPerFormat; ++n) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged(damage, sound, format));
+        file.close();
+        const State before = stateOf(form);
+        const qsizetype messages = recorder.messages.size();
+        QElapsedTimer timer;
+        timer.start();
+        form.pictureMenu().openPath(path);
+        slowest = std::max(slowest, timer.elapsed());
+        QVERIFY2(recorder.endings.isEmpty(), qPrintable(QStringLiteral("case %1 ended the program").arg(n)));
+        if (recorder.messages.size() > messages) {
+            QCOMPARE(recorder.messages.size(), messages + 1);
+            QVERIFY2(stateOf(form) == before, qPrintable(QStringLiteral("case %1: %2").arg(n).arg(recorder.messages.last())));
+            ++refused;
+        } else {
+            QVERIFY2(!PictureCheck::problem({form.curves(), std::nullopt}), qPrintable(QStringLiteral("case %1").arg(n)));
+        }
+    }
+    qInfo("%d damaged files: %d refused, %d opened; the slowest took %lld ms", casesPerFormat, refused, casesPerFormat - refused,
+          slowest);
+    QVERIFY(slowest < 1000);
+    QVERIFY(refused > casesPerFormat / 3);
+}
+
+QTEST_MAIN(OpenFuzzTest)
+#include "tst_openfuzz.moc"

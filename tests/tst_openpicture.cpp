@@ -1,0 +1,290 @@
+// Opening a picture file: what each format carries back (three curves, decimal and negative values,
+// a colour that has wrapped), the files of version 1.1.0, and every kind of file that is refused
+// with one message while the picture, the fields, the colour counter and the 3D view stay as they were.
+#include "PictureSupport.h"
+#include "TestSupport.h"
+#include "drawing/PictureNews.h"
+#include "picture/MachineForm.h"
+#include "picture/PictureFormats.h"
+#include "picture/PictureMenu.h"
+#include "picture/PictureReader.h"
+#include "runtime/NumberText.h"
+#include "view3d/View3D.h"
+#include "view3d/ViewArea.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <bit>
+
+namespace {
+using PictureFiles::Format;
+const QSize pictureSize(320, 240);
+
+// Three curves as "AVANTI" draws them: the counter at 13 makes them 14, 15 and, wrapped, 1.
+const PictureCurves threeCurves = {
+    {14, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75},
+    {15, {-20, 15, 10, 5, -1.5, 1, 45, 45}, 0.75},
+    {1, {0.1, 1e-7, 123456.789, 5, 1.0 / 3, -0.25, -30, 400}, 0.75},
+};
+
+Form4 &drawnThreeCurves()
+{
+    Form4 &form = drawingScreen(pictureSize);
+    Single::instance<Form3>().Miocolor = 13;
+    for (const PictureCurve &curve : threeCurves) {
+        const CurveValues &v = curve.values;
+        setParameters(v.a, v.b, v.c, v.d, v.ratio, v.step, v.alpha, v.beta);
+        form.Form_Activate();
+    }
+    return form;
+}
+
+// Everything a refused file must leave as it was.
+struct State {
+    PictureCurves curves;
+    int colour;
+    QStringList fields;
+    QImage picture;
+    ViewAngles view;
+    bool operator==(const State &) const = default;
+};
+State stateOf(Form4 &form)
+{
+    Form3 &set = Single::instance<Form3>();
+    QStringList fields;
+    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
+        fields << field->text() + QLatin1Char('/') + field->palette().color(QPalette::Base).name();
+    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
+}
+
+QString pathOf(const QTemporaryDir &folder, Format format)
+{
+    return folder.filePath(QStringLiteral("disegno.") + QLatin1String(PictureFormats::of(format).extension));
+}
+
+PictureDocument documentIn(const QString &path)
+{
+    const PictureReader::Reading reading = PictureReader::read(path);
+    if (const QString *why = std::get_if<QString>(&reading))
+        qWarning("%s: %s", qPrintable(path), qPrintable(*why));
+    return std::get_if<PictureDocument>(&reading) ? std::get<PictureDocument>(reading) : PictureDocument{};
+}
+
+QByteArray svgCarrying(const QByteArray &form, const QByteArray &before = {})
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + before
+        + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><title>ELICA + CHICCIOLA</title>"
+          "<desc>Elica 1.2.0\nCurva 1</desc><metadata><picture xmlns=\"" + MachineForm::svgNamespace() + "\">" + form
+        + "</picture></metadata></svg>\n";
+}
+
+const QByteArray oneCurve = "elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 0.75\n";
+
+bool sameBits(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+}
+
+class OpenPictureTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Single::instance<View3D>(); }
+    void cleanup() { Single::destroyAll(); }
+
+    void roundTrip_data();
+    void roundTrip();
+    void filesOfVersion110_data();
+    void filesOfVersion110();
+    void refused_data();
+    void refused();
+    void machineFormKeepsEveryBit();
+    void sizeCapOverHundredCurves();
+};
+
+void OpenPictureTest::roundTrip_data()
+{
+    QTest::addColumn<Format>("format");
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        QTest::newRow(entry.extension) << entry.format;
+}
+
+// Open, then save: the same machine form, the same pixels; the fields show the last curve and the
+// next "AVANTI" takes the colour after it. A picture that holds curves is replaced only on "Sì".
+void OpenPictureTest::roundTrip()
+{
+    QFETCH(Format, format);
+    ProgramRecorder recorder;
+    Form4 &form = drawnThreeCurves();
+    QTemporaryDir folder;
+    const QString saved = pathOf(folder, format);
+    QVERIFY(!PictureFiles::save(form.picture(), saved, format));
+    const QImage drawn = form.surface().image();
+
+    form.Command2_Click();
+    setParameters(1, 2, 3, 4, 5, 6, 7, 8);
+    Single::instance<Form3>().Miocolor = 5;
+    form.pictureMenu().openPath(saved);
+    QVERIFY(recorder.messages.isEmpty() && recorder.questions.isEmpty());
+    QCOMPARE(form.curves(), threeCurves);
+    QCOMPARE(form.surface().image(), drawn);
+    Form3 &set = Single::instance<Form3>();
+    QCOMPARE(int(set.Miocolor), 1);
+    QCOMPARE(set.Text3->text(), NumberText::fromDouble(123456.789));
+    QCOMPARE(set.VALe.number(), 1.0 / 3);
+
+    const QString again = folder.filePath(QStringLiteral("di nuovo.") + QLatin1String(PictureFormats::of(format).extension));
+    QVERIFY(!PictureFiles::save(form.picture(), again, format));
+    QCOMPARE(documentIn(again), documentIn(saved));
+    QCOMPARE(documentIn(saved).curves, threeCurves);
+    if (format == Format::Png)
+        QCOMPARE(QImage(again), QImage(saved));
+
+    set.Command2_Click();
+    QTRY_COMPARE(form.curves().size(), std::size_t(4));
+    QCOMPARE(form.curves().back().colour, 2);
+    const State before = stateOf(form);
+    form.pictureMenu().openPath(saved);
+    QCOMPARE(recorder.questions, QStringList{QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
+                                                 .arg(QFileInfo(saved).fileName())});
+    QVERIFY(stateOf(form) == before);
+    recorder.answer = true;
+    form.pictureMenu().openPath(saved);
+    QCOMPARE(form.curves(), threeCurves);
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void OpenPictureTest::filesOfVersion110_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("png") << "elica-1.1.0.png";
+    QTest::newRow("svg") << "elica-1.1.0.svg";
+    QTest::newRow("pdf") << "elica-1.1.0.pdf";
+}
+
+// Those files carry their curves in words alone; drawn again at the calibration and size they were
+// saved at (0,75, 320 x 240), the picture is their PNG's to the pixel.
+void OpenPictureTest::filesOfVersion110()
+{
+    QFETCH(QString, name);
+    ProgramRecorder recorder;
+    const QString path = QFINDTESTDATA(QStringLiteral("data/") + name);
+    Form4 &form = drawingScreen(pictureSize);
+    form.pictureMenu().openPath(path);
+    QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join('\n')));
+    const PictureCurves wanted = {{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}, {1, {-20, 15, 10, 5, -1.5, 1, 45, 45}, 0.75}};
+    QCOMPARE(form.curves(), wanted);
+    QCOMPARE(form.picture().image, QImage(QFINDTESTDATA("data/elica-1.1.0.png")).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(int(Single::instance<Form3>().Miocolor), 1);
+}
+
+void OpenPictureTest::refused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QByteArray photo;
+    {
+        QBuffer buffer(&photo);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(40, 30, QImage::Format_RGB32).save(&buffer, "png");
+    }
+    QFile fixture(QFINDTESTDATA("data/elica-1.1.0.png"));
+    fixture.open(QIODevice::ReadOnly);
+    const QByteArray png = fixture.readAll();
+    const QByteArray svg = svgCarrying(oneCurve);
+    QTest::newRow("a photo") << "foto.png" << photo << "il file non è un'immagine di Elica";
+    QTest::newRow("an SVG named .png") << "disegno.png" << svg << "il nome dice .png, ma il contenuto non è un'immagine PNG";
+    QTest::newRow("a text") << "testo.txt" << QByteArray("curve 1 20 15\n") << "il file non è un'immagine PNG, SVG o PDF";
+    QTest::newRow("empty") << "vuoto.svg" << QByteArray() << "il file è vuoto";
+    QTest::newRow("PNG cut short") << "corto.png" << png.left(png.size() * 2 / 3) << "l'immagine PNG è danneggiata o incompleta";
+    QTest::newRow("SVG cut short") << "corto.svg" << svg.left(svg.size() - 20) << "il file SVG è danneggiato o incompleto";
+    QTest::newRow("a malformed PDF") << "rotto.pdf" << QByteArray("%PDF-1.4\n1 0 obj << /Type /Catalog >>\n%%EOF") << "il PDF è danneggiato";
+    QTest::newRow("entities that grow") << "bomba.svg"
+                                       << svgCarrying(oneCurve, "<!DOCTYPE svg [<!ENTITY a \"aaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;\">]>\n")
+                                       << "dichiarazione di tipo di documento";
+    QTest::newRow("an external entity") << "fuori.svg" << svgCarrying("&x;", "<!DOCTYPE svg [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>\n")
+                                        << "dichiarazione di tipo di documento";
+    QTest::newRow("not a number") << "nan.svg" << svgCarrying("elica-picture 1\ncurve 1 nan 15 10 5 3 1 45 45 0.75\n") << "illeggibili alla riga 2";
+    QTest::newRow("infinite") << "inf.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 1e999 5 3 1 45 45 0.75\n") << "illeggibili alla riga 2";
+    QTest::newRow("ratio 0") << "zero.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 10 5 -0 1 45 45 0.75\n") << "il rapporto è 0";
+    QTest::newRow("colour 16") << "colore.svg" << svgCarrying("elica-picture 1\ncurve 16 20 15 10 5 3 1 45 45 0.75\n") << "colore 16";
+    QTest::newRow("no curve") << "niente.svg" << svgCarrying("elica-picture 1\n") << "non contiene curve";
+    QTest::newRow("too many curves") << "troppe.svg" << svgCarrying("elica-picture 1\n" + QByteArray("curve 1 20 15 10 5 3 1 45 45 0.75\n").repeated(1001))
+                                     << "più di 1000 curve";
+    QTest::newRow("a later version") << "nuovo.svg" << svgCarrying("elica-picture 2\ncurve 1 20 15 10 5 3 1 45 45 0.75\n")
+                                     << "versione più recente";
+    QTest::newRow("a factor no calibration gives") << "fattore.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 7\n")
+                                                   << "fuori dalla calibrazione";
+    QTest::newRow("an elevation over 90") << "vista.svg" << svgCarrying(oneCurve + "view 45 91\n") << "oltre 90 gradi";
+    QTest::newRow("a folder") << "cartella.svg" << QByteArray("folder") << "è una cartella";
+    QTest::newRow("gone") << "sparito.svg" << QByteArray("gone") << "il file non esiste";
+    QTest::newRow("over the size cap") << "enorme.svg" << QByteArray("huge") << "il file è troppo grande";
+}
+
+void OpenPictureTest::refused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    if (content == "folder") {
+        QVERIFY(QDir(folder.path()).mkdir(name));
+    } else if (content != "gone") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        // Sparse: no disk is filled, and nothing of it may be read.
+        if (content == "huge")
+            QVERIFY(file.resize(PictureReader::maxBytes + 1));
+    }
+    ProgramRecorder recorder;
+    recorder.answer = true;
+    Form4 &form = drawnThreeCurves();
+    Single::instance<View3D>().area().turn(10, -5);
+    const State before = stateOf(form);
+    form.pictureMenu().openPath(path);
+    QCOMPARE(recorder.messages.size(), 1);
+    const QString prefix = QStringLiteral("Impossibile aprire l'immagine «%1»: ").arg(QDir::toNativeSeparators(path));
+    QVERIFY2(recorder.messages[0].startsWith(prefix) && recorder.messages[0].contains(reason), qPrintable(recorder.messages[0]));
+    QVERIFY(recorder.questions.isEmpty());
+    QVERIFY(stateOf(form) == before);
+}
+
+// Numbers come back to the bit, the view's angles too; the form names its version first.
+void OpenPictureTest::machineFormKeepsEveryBit()
+{
+    const PictureDocument document{{{0, {0.1, -0.0, 5e-324, 1.7976931348623157e308, 1.0 / 3, -2.5e-300, 1e15 + 0.5, -45}, 0.51},
+                                    {15, {20, 15, 10, 5, 3, 1, 45, 45}, 1.1100000000000001}},
+                                   ViewAngles{359.5, -89.75}};
+    const QByteArray text = MachineForm::write(document);
+    QVERIFY(text.startsWith("elica-picture 1\ncurve 0 0.1 -0 5e-324 "));
+    const auto read = MachineForm::read(text);
+    QVERIFY(std::holds_alternative<PictureDocument>(read));
+    const PictureDocument &back = std::get<PictureDocument>(read);
+    QCOMPARE(back, document);
+    const CurveValues &v = back.curves[0].values;
+    QVERIFY(sameBits(v.b, -0.0) && sameBits(v.c, 5e-324) && sameBits(v.ratio, 1.0 / 3));
+}
+
+// The cap is at least ten times the largest file that 100 curves make: an SVG of far dots on a
+// scaled screen, whose numbers are longest.
+void OpenPictureTest::sizeCapOverHundredCurves()
+{
+    Form4 &form = drawingScreen(QSize(2560, 1440));
+    form.surface().resize(QSize(2560, 1440), 1.75, 96.0);
+    PictureDocument document;
+    for (int k = 0; k < 100; ++k)
+        document.curves.push_back({k % 15 + 1, {-1.23456789e7 - k, 1.3e7, 1.1e6, 9.9e5, -3.7, 1.5e5, 33.3, 71.7}, 0.75});
+    form.open(document);
+    const qsizetype bytes = PictureFiles::svg(form.picture()).size();
+    qInfo("SVG of 100 far curves: %lld bytes", qlonglong(bytes));
+    QVERIFY(bytes > 50'000'000);
+    QVERIFY(PictureReader::maxBytes >= 10 * bytes);
+}
+
+QTEST_MAIN(OpenPictureTest)
+#include "tst_openpicture.moc"

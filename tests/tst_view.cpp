@@ -1,0 +1,268 @@
+// The 3D view: its turntable, how its frame follows the keys, a drag, the picture and the preview,
+// its status line and what a screen reader hears, and that going to it and back runs no screen's
+// activation.
+#include "PictureSupport.h"
+#include "TestSupport.h"
+#include "drawing/PictureNews.h"
+#include "runtime/ScreenFlow.h"
+#include "view3d/View3D.h"
+#include "view3d/ViewArea.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+namespace {
+// A frame of the default curve in a view area of its own, not shown.
+struct Area {
+    ViewArea area;
+    Area()
+    {
+        area.resize(400, 300);
+        area.cloud().setCurves({{1, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}});
+        area.refresh();
+    }
+    QImage frame() { return area.frame().copy(); }
+};
+
+void drag(QWidget *widget, QPoint from, const QList<QPoint> &through)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, from, widget->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    for (const QPoint &at : through) {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+    QMouseEvent release(QEvent::MouseButtonRelease, through.last(), widget->mapToGlobal(through.last()), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+View3D &shownView()
+{
+    View3D &view = Single::instance<View3D>();
+    view.present();
+    if (!QTest::qWaitForWindowActive(&view))
+        qWarning("the view did not become active");
+    return view;
+}
+
+QString statusOf(const View3D &view)
+{
+    return view.statusLine();
+}
+}
+
+class ViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { Single::instance<Form2>().Incr = 0.75; }
+    void cleanup() { Single::destroyAll(); }
+
+    void openingView();
+    void turnsGiveBackTheSameFrame_data();
+    void turnsGiveBackTheSameFrame();
+    void dragFollowsThePointer();
+    void statusAndDescription();
+    void followsThePicture();
+    void previewComesAndGoes();
+    void noActivationThroughTheView();
+};
+
+// X towards the lower left, Y towards the lower right, Z up, all three equally long.
+void ViewTest::openingView()
+{
+    const Turntable turntable;
+    const Turntable::Axes a = turntable.axes();
+    QVERIFY(a.xX < 0 && a.yX > 0);
+    QVERIFY(a.xY > 0 && a.yY > 0);
+    QVERIFY(a.yZ < 0);
+    const double x = std::hypot(a.xX, a.yX), y = std::hypot(a.xY, a.yY), z = std::abs(a.yZ);
+    QVERIFY(std::abs(x - z) < 1e-12 && std::abs(y - z) < 1e-12);
+    QCOMPARE(turntable.azimuth(), 45.0);
+    QVERIFY(std::abs(turntable.elevation() - 35.26438968) < 1e-8);
+}
+
+void ViewTest::turnsGiveBackTheSameFrame_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QList<int>>("back");
+    QTest::addColumn<QString>("between");
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("72 times Right") << QList<int>(71, Qt::Key_Right) << QList<int>{Qt::Key_Right} << "Azimut 40°, elevazione 35,3°, ingrandimento 100%";
+    QTest::newRow("Up, then Down") << QList<int>{Qt::Key_Up, Qt::Key_Up} << QList<int>{Qt::Key_Down, Qt::Key_Down}
+                                   << "Azimut 45°, elevazione 45,3°, ingrandimento 100%";
+    QTest::newRow("fine turns") << QList<int>{Qt::Key_Left | shift, Qt::Key_Down | shift}
+                                << QList<int>{Qt::Key_Right | shift, Qt::Key_Up | shift}
+                                << "Azimut 44°, elevazione 34,3°, ingrandimento 100%";
+    QTest::newRow("over the top: the elevation stops at 90") << QList<int>(20, Qt::Key_Up) << QList<int>{Qt::Key_Home}
+                                                             << "Azimut 45°, elevazione 90°, ingrandimento 100%";
+    QTest::newRow("zoom in and out") << QList<int>{Qt::Key_Plus, Qt::Key_Plus} << QList<int>{Qt::Key_Minus, Qt::Key_Minus}
+                                     << "Azimut 45°, elevazione 35,3°, ingrandimento 156%";
+    QTest::newRow("Home") << QList<int>{Qt::Key_Right, Qt::Key_Up, Qt::Key_Minus} << QList<int>{Qt::Key_Home}
+                          << "Azimut 50°, elevazione 40,3°, ingrandimento 80%";
+}
+
+void ViewTest::turnsGiveBackTheSameFrame()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QList<int>, back);
+    QFETCH(QString, between);
+    View3D &view = shownView();
+    const auto press = [&view](const QList<int> &list) {
+        for (int key : list)
+            QTest::keyClick(&view.area(), Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    };
+    const QImage opening = view.area().frame().copy();
+    press(keys);
+    QCOMPARE(statusOf(view), between);
+    QVERIFY(view.area().frame() != opening);
+    press(back);
+    QCOMPARE(view.area().frame(), opening);
+    QCOMPARE(statusOf(view), QStringLiteral("Azimut 45°, elevazione 35,3°, ingrandimento 100%"));
+}
+
+// Across turns the azimuth, up and down the elevation, as the pointer's displacement since the
+// press says: back where it began, the frame is the one it began with.
+void ViewTest::dragFollowsThePointer()
+{
+    Area a;
+    const QImage opening = a.frame();
+    drag(&a.area, QPoint(200, 150), {QPoint(230, 140), QPoint(260, 130)});
+    QCOMPARE(a.area.turntable().azimuth(), 75.0);
+    QVERIFY(std::abs(a.area.turntable().elevation() - (Turntable::openingElevation() + 10)) < 1e-12);
+    QVERIFY(a.frame() != opening);
+    drag(&a.area, QPoint(100, 100), {QPoint(90, 140), QPoint(70, 120)});
+    QCOMPARE(a.area.turntable().azimuth(), 60.0);
+    QVERIFY(a.frame() != opening);
+    // Far beyond the elevation's stop and back: only where the pointer ends counts.
+    drag(&a.area, QPoint(10, 10), {QPoint(500, -400), QPoint(-20, 10)});
+    QCOMPARE(a.frame(), opening);
+}
+
+// The status line follows every frame; a screen reader hears it with the picture's words once a
+// turn ends.
+void ViewTest::statusAndDescription()
+{
+    setParameters();
+    drawingScreen().Form_Activate();
+    View3D &view = shownView();
+    const QString description = QStringLiteral(
+        "Azimut 45°, elevazione 35,3°, ingrandimento 100%. 1 curva. Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45");
+    QCOMPARE(view.area().accessibleName(), QStringLiteral("Vista 3D"));
+    QCOMPARE(view.area().accessibleDescription(), description);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), view.area().mapToGlobal(QPointF(50, 50)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view.area(), &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 50), view.area().mapToGlobal(QPointF(60, 50)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&view.area(), &move);
+    QVERIFY(statusOf(view).startsWith(QStringLiteral("Azimut 50°")));
+    QCOMPARE(view.area().accessibleDescription(), description);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(60, 50), view.area().mapToGlobal(QPointF(60, 50)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&view.area(), &release);
+    QVERIFY(view.area().accessibleDescription().startsWith(QStringLiteral("Azimut 50°, elevazione 35,3°, ingrandimento 100%. 1 curva.")));
+}
+
+// Every curve of the picture, at the model points the drawing screen computed, in its colour; a
+// clearing empties the view; the angles stay through both.
+void ViewTest::followsThePicture()
+{
+    View3D &view = Single::instance<View3D>();
+    view.area().turn(30, 0);
+    setParameters();
+    Form4 &form = drawingScreen();
+    form.Form_Activate();
+    const CurveCloud &cloud = view.area().cloud();
+    QCOMPARE(cloud.curves().size(), std::size_t(1));
+    QCOMPARE(cloud.curves()[0].points->front(), (CurveModel::Point{20, 0, 0}));
+    QCOMPARE(cloud.curves()[0].points->back(), (CurveModel::Point{form.X, form.Y, form.Z}));
+    QCOMPARE(cloud.curves()[0].colour, qRgb(0, 0, 128));
+    setParameters(-12.5, 7);
+    form.Form_Activate();
+    QCOMPARE(cloud.curves().size(), std::size_t(2));
+    QCOMPARE(cloud.curves()[1].points->back(), (CurveModel::Point{form.X, form.Y, form.Z}));
+    QCOMPARE(cloud.curves()[1].colour, qRgb(0, 128, 0));
+    form.Command2_Click();
+    QVERIFY(cloud.curves().empty());
+    QCOMPARE(view.area().turntable().azimuth(), 75.0);
+}
+
+// A changed field shows the curve it describes, in the next colour, until the drawing screen draws.
+void ViewTest::previewComesAndGoes()
+{
+    ProgramRecorder recorder;
+    setParameters();
+    Form4 &form = drawingScreen();
+    form.Form_Activate();
+    View3D &view = Single::instance<View3D>();
+    Form3 &fields = Single::instance<Form3>();
+    QVERIFY(!view.area().cloud().preview());
+
+    QTest::keyClick(fields.Text1, Qt::Key_Up);
+    QCOMPARE(fields.Text1->text(), QStringLiteral("21"));
+    QVERIFY(view.area().cloud().preview());
+    QCOMPARE(view.area().cloud().preview()->colour, qRgb(0, 128, 0));
+    QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: curva 2, verde scuro")));
+
+    QTest::keyClicks(fields.Text5, QStringLiteral("x"));
+    QVERIFY(!view.area().cloud().preview());
+    QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: valori non validi")));
+    QTest::keyClick(fields.Text5, Qt::Key_Backspace);
+
+    const CurveModel::Point previewed = view.area().cloud().preview()->points->back();
+    fields.Command2_Click();
+    QTRY_COMPARE(form.curves().size(), std::size_t(2));
+    QVERIFY(!view.area().cloud().preview());
+    QCOMPARE(view.area().cloud().curves()[1].points->back(), previewed);
+    QVERIFY(!statusOf(view).contains(QStringLiteral("anteprima")));
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+// The view is no screen: going to it and back runs no activation, and the screen that was active
+// before it stays the program's active screen.
+void ViewTest::noActivationThroughTheView()
+{
+    ProgramRecorder recorder;
+    setParameters();
+    Form4 &form = drawingScreen();
+    form.Show();
+    QTRY_COMPARE(form.curves().size(), std::size_t(1));
+    View3D &view = shownView();
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &form);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCoreApplication::processEvents();
+    QCOMPARE(form.curves().size(), std::size_t(1));
+
+    Form3 &fields = Single::instance<Form3>();
+    fields.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&fields));
+    fields.Text3->setText(QString());
+    fields.Command2_Click();
+    QCOMPARE(recorder.messages.size(), 1);
+    const QColor red = fields.Text3->palette().color(QPalette::Base);
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    fields.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fields));
+    QCoreApplication::processEvents();
+    QCOMPARE(fields.Text3->palette().color(QPalette::Base), red);
+
+    fields.Text3->setText(QStringLiteral("10"));
+    fields.Command2_Click();
+    QTRY_COMPARE(form.curves().size(), std::size_t(2));
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    QCOMPARE(ScreenFlow::instance().activeScreen(), &form);
+    fields.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fields));
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    form.activateWindow();
+    QTRY_COMPARE(form.curves().size(), std::size_t(3));
+    QVERIFY(recorder.endings.isEmpty());
+}
+
+QTEST_MAIN(ViewTest)
+#include "tst_view.moc"
