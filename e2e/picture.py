@@ -27,6 +27,7 @@ Questions:
                                 has COLOUR where the calibration screen's user scale puts it; with
                                 "round", those dots make a rounder circle than at the bar's next
                                 value on either side
+  shows COLOUR                  some pixels have COLOUR
   differs X Y W H OTHER.png     the rectangle (pixels) looks different in the other screenshot,
                                 as a control does when the focus comes or goes
 """
@@ -325,9 +326,15 @@ def ask_differs(shot, args):
     return changed > 0, f'{changed} of {len(area)} pixels differ from {args[4]}'
 
 
+def ask_shows(shot, args):
+    colour = parse_colour(args[0])
+    found = sum(1 for pixel in zip(shot.data[0::3], shot.data[1::3], shot.data[2::3]) if pixel == colour)
+    return found > 0, f'{found} pixels in {args[0]}'
+
+
 QUESTIONS = {'curve': ask_curve, 'dots': ask_dots, 'axes': ask_axes, 'colours': ask_colours,
              'filled': ask_filled, 'same': ask_same,
-             'circle': ask_circle, 'differs': ask_differs}
+             'circle': ask_circle, 'differs': ask_differs, 'shows': ask_shows}
 
 
 def main(argv):

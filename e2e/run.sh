@@ -2,7 +2,9 @@
 # End-to-end walks through the built program on a private X server, driven from outside the way
 # a person uses it: calibrating, entering parameters, drawing, clearing, mistakes in the fields,
 # coming back to a screen, closing and ending. Then robustness runs: long series of drawings,
-# clicks into the drawing screen after a failed field, and extreme numbers in every field.
+# clicks into the drawing screen after a failed field, and extreme numbers in every field. The
+# picture's files, the 3D view and opening a saved picture have parts of their own (picture.sh,
+# view.sh, opening.sh), as have the keyboard, screen-reader and scaled walks (access.sh).
 #
 #   run.sh PROGRAM WORK_FOLDER
 #
@@ -357,9 +359,13 @@ calibration_exit() {
 
 # shellcheck source=access.sh
 source "$E2E_DIR/access.sh"
+# shellcheck source=view.sh
+source "$E2E_DIR/view.sh"
+# shellcheck source=opening.sh
+source "$E2E_DIR/opening.sh"
 
 # E2E_PARTS picks some of the parts, for a quicker run while working on them.
-for part in ${E2E_PARTS:-walk robustness calibration_exit picture keyboard accessibility scaled}; do
+for part in ${E2E_PARTS:-walk robustness calibration_exit picture view opening keyboard accessibility scaled}; do
     started=$SECONDS
     $part
     # A part that stopped half-way may leave the program running; the next starts it afresh.
