@@ -50,14 +50,17 @@ package: build
 	cd $(BUILD) && cpack
 
 # The package as a distribution would take it, built afresh: lintian fails on
-# any error or warning (the package carries no overrides), and the desktop
-# entry, the AppStream metainfo and the manual page are checked as installed.
+# any error or warning (the package carries no overrides) and on any hardening
+# tag even among its notes, and the desktop entry, the AppStream metainfo and
+# the manual page are checked as installed.
 CHECK_ROOT := $(BUILD)/package-check
 check-package: build
 	rm -f $(BUILD)/elica_*.deb
 	cd $(BUILD) && cpack
 	rm -rf $(CHECK_ROOT) && dpkg-deb -x $(BUILD)/elica_*.deb $(CHECK_ROOT)
 	lintian --fail-on error,warning $(BUILD)/elica_*.deb
+	@out=$$(lintian -I --pedantic $(BUILD)/elica_*.deb 2>&1 | grep -i hardening); \
+	  echo "lintian hardening tags: $${out:-none}"; [ -z "$$out" ]
 	@out=$$(desktop-file-validate $(CHECK_ROOT)/usr/share/applications/*.desktop 2>&1); \
 	  echo "desktop-file-validate: $${out:-silent}"; [ -z "$$out" ]
 	appstreamcli validate --no-net $(CHECK_ROOT)/usr/share/metainfo/*.metainfo.xml
