@@ -17,6 +17,7 @@ target_sources(elica_core PRIVATE
   runtime/ScreenFlow.h runtime/ScreenFlow.cpp
   runtime/AccessibleText.h runtime/AccessibleText.cpp
   runtime/SpokenValue.h runtime/SpokenValue.cpp
+  runtime/GraphicRole.h runtime/GraphicRole.cpp
   runtime/SurfaceFigure.h runtime/SurfaceFigure.cpp
   runtime/FocusFrame.h runtime/FocusFrame.cpp
   runtime/ArrowKeys.h runtime/ArrowKeys.cpp

@@ -1,12 +1,16 @@
 #pragma once
 // What the picture tests share: the drawing screen with a parameter set drawn on a surface of
-// a given size, and running the command-line tools that read PDF files.
+// a given size, all that opening a file may change, and running the command-line tools that
+// read PDF files.
 
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
 #include "runtime/Single.h"
+#include "view3d/View3D.h"
+#include "view3d/ViewArea.h"
 
+#include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
@@ -31,6 +35,25 @@ inline Form4 &drawingScreen(QSize pixels = QSize(1280, 960), double incr = 0.75)
     Form4 &form = Single::instance<Form4>();
     form.surface().resize(pixels, 1.0, 96.0);
     return form;
+}
+
+// Everything a refused file must leave as it was: the curves, the colour counter, the fields'
+// texts and colours, the picture and the 3D view's angles.
+struct OpenedState {
+    PictureCurves curves;
+    int colour;
+    QStringList fields;
+    QImage picture;
+    ViewAngles view;
+    bool operator==(const OpenedState &) const = default;
+};
+inline OpenedState openedState(Form4 &form)
+{
+    Form3 &set = Single::instance<Form3>();
+    QStringList fields;
+    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
+        fields << field->text() + QLatin1Char('/') + field->palette().color(QPalette::Base).name();
+    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
 }
 
 // The tool's standard output; empty when it is missing or fails.

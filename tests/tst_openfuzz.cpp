@@ -8,12 +8,9 @@
 #include "picture/PictureCheck.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureMenu.h"
-#include "view3d/View3D.h"
-#include "view3d/ViewArea.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,22 +21,6 @@ namespace {
 using PictureFiles::Format;
 constexpr int casesPerFormat = 3400;
 
-struct State {
-    PictureCurves curves;
-    int colour;
-    QStringList fields;
-    QImage picture;
-    ViewAngles view;
-    bool operator==(const State &) const = default;
-};
-State stateOf(Form4 &form)
-{
-    Form3 &set = Single::instance<Form3>();
-    QStringList fields;
-    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
-        fields << field->text();
-    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
-}
 
 class Damage {
 public:
@@ -199,7 +180,7 @@ void OpenFuzzTest::damagedFiles()
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(damaged(damage, sound, format));
         file.close();
-        const State before = stateOf(form);
+        const OpenedState before = openedState(form);
         const qsizetype messages = recorder.messages.size();
         QElapsedTimer timer;
         timer.start();
@@ -208,7 +189,7 @@ void OpenFuzzTest::damagedFiles()
         QVERIFY2(recorder.endings.isEmpty(), qPrintable(QStringLiteral("case %1 ended the program").arg(n)));
         if (recorder.messages.size() > messages) {
             QCOMPARE(recorder.messages.size(), messages + 1);
-            QVERIFY2(stateOf(form) == before, qPrintable(QStringLiteral("case %1: %2").arg(n).arg(recorder.messages.last())));
+            QVERIFY2(openedState(form) == before, qPrintable(QStringLiteral("case %1: %2").arg(n).arg(recorder.messages.last())));
             ++refused;
         } else {
             QVERIFY2(!PictureCheck::problem({form.curves(), std::nullopt}), qPrintable(QStringLiteral("case %1").arg(n)));

@@ -9,11 +9,8 @@
 #include "picture/PictureMenu.h"
 #include "picture/PictureReader.h"
 #include "runtime/NumberText.h"
-#include "view3d/View3D.h"
-#include "view3d/ViewArea.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <bit>
@@ -41,23 +38,6 @@ Form4 &drawnThreeCurves()
     return form;
 }
 
-// Everything a refused file must leave as it was.
-struct State {
-    PictureCurves curves;
-    int colour;
-    QStringList fields;
-    QImage picture;
-    ViewAngles view;
-    bool operator==(const State &) const = default;
-};
-State stateOf(Form4 &form)
-{
-    Form3 &set = Single::instance<Form3>();
-    QStringList fields;
-    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
-        fields << field->text() + QLatin1Char('/') + field->palette().color(QPalette::Base).name();
-    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
-}
 
 QString pathOf(const QTemporaryDir &folder, Format format)
 {
@@ -145,11 +125,11 @@ void OpenPictureTest::roundTrip()
     set.Command2_Click();
     QTRY_COMPARE(form.curves().size(), std::size_t(4));
     QCOMPARE(form.curves().back().colour, 2);
-    const State before = stateOf(form);
+    const OpenedState before = openedState(form);
     form.pictureMenu().openPath(saved);
     QCOMPARE(recorder.questions, QStringList{QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
                                                  .arg(QFileInfo(saved).fileName())});
-    QVERIFY(stateOf(form) == before);
+    QVERIFY(openedState(form) == before);
     recorder.answer = true;
     form.pictureMenu().openPath(saved);
     QCOMPARE(form.curves(), threeCurves);
@@ -245,13 +225,13 @@ void OpenPictureTest::refused()
     recorder.answer = true;
     Form4 &form = drawnThreeCurves();
     Single::instance<View3D>().area().turn(10, -5);
-    const State before = stateOf(form);
+    const OpenedState before = openedState(form);
     form.pictureMenu().openPath(path);
     QCOMPARE(recorder.messages.size(), 1);
     const QString prefix = QStringLiteral("Impossibile aprire l'immagine «%1»: ").arg(QDir::toNativeSeparators(path));
     QVERIFY2(recorder.messages[0].startsWith(prefix) && recorder.messages[0].contains(reason), qPrintable(recorder.messages[0]));
     QVERIFY(recorder.questions.isEmpty());
-    QVERIFY(stateOf(form) == before);
+    QVERIFY(openedState(form) == before);
 }
 
 // Numbers come back to the bit, the view's angles too; the form names its version first.

@@ -1,6 +1,6 @@
 #include "view3d/ViewArea.h"
+#include "runtime/GraphicRole.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,19 +13,11 @@ constexpr double zoomStep = 1.25;
 constexpr int fewestZoomSteps = -10;
 constexpr int mostZoomSteps = 20;
 constexpr int spinMilliseconds = 16;
-
-QAccessibleInterface *factory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ViewArea"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
-    return nullptr;
-}
 }
 
 ViewArea::ViewArea(QWidget *parent) : QWidget(parent)
 {
-    static const bool installed = (QAccessible::installFactory(factory), true);
-    Q_UNUSED(installed);
+    GraphicRole::give(QStringLiteral("ViewArea"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_style.background = palette().color(QPalette::Button);
