@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
-#include <zlib.h>
 
 namespace {
 using PictureFiles::Format;
@@ -78,13 +77,25 @@ QList<Chunk> chunksOf(const QByteArray &png)
     return chunks;
 }
 
+// The checksum PNG chunks carry (CRC-32, as in zlib).
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= uchar(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 {
     QByteArray chunk;
     for (int shift = 24; shift >= 0; shift -= 8)
         chunk += char((data.size() >> shift) & 0xFF);
     chunk += type + data;
-    const uLong crc = crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(chunk.constData() + 4), uInt(chunk.size() - 4));
+    const quint32 crc = crc32(chunk.mid(4));
     for (int shift = 24; shift >= 0; shift -= 8)
         chunk += char((crc >> shift) & 0xFF);
     return chunk;

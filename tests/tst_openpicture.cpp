@@ -5,12 +5,14 @@
 #include "TestSupport.h"
 #include "drawing/PictureNews.h"
 #include "picture/MachineForm.h"
+#include "picture/PictureDialogs.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureMenu.h"
 #include "picture/PictureReader.h"
 #include "runtime/NumberText.h"
 
 #include <QDir>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <bit>
@@ -80,6 +82,8 @@ private slots:
     void filesOfVersion110();
     void refused_data();
     void refused();
+    void viewAnglesTravelWithTheFile_data();
+    void viewAnglesTravelWithTheFile();
     void machineFormKeepsEveryBit();
     void sizeCapOverHundredCurves();
 };
@@ -87,8 +91,36 @@ private slots:
 void OpenPictureTest::roundTrip_data()
 {
     QTest::addColumn<Format>("format");
-    for (const PictureFormats::Entry &entry : PictureFormats::all())
-        QTest::newRow(entry.extension) << entry.format;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("png, from the dialog") << Format::Png << "dialog";
+    QTest::newRow("svg, dropped") << Format::Svg << "drop";
+    QTest::newRow("pdf, from the dialog") << Format::Pdf << "dialog";
+}
+
+namespace {
+// Through the menu's dialog, which starts in the folder of the last picture saved, or by a drop.
+void openThrough(const QString &how, Form4 &form, const QString &path)
+{
+    if (how == QLatin1String("drop")) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&form, &drop);
+        QCoreApplication::processEvents();
+        return;
+    }
+    PictureDialogs::setOpenAsker([&](QWidget *parent, const QString &folder, const QStringList &filters) -> std::optional<QString> {
+        if (parent != &form || folder != QFileInfo(path).absolutePath()
+            || filters != QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf)"), QStringLiteral("Tutti i file (*)")})
+            return std::nullopt;
+        return path;
+    });
+    form.pictureMenu().open();
+    PictureDialogs::setOpenAsker({});
+}
 }
 
 // Open, then save: the same machine form, the same pixels; the fields show the last curve and the
@@ -96,17 +128,19 @@ void OpenPictureTest::roundTrip_data()
 void OpenPictureTest::roundTrip()
 {
     QFETCH(Format, format);
+    QFETCH(QString, how);
     ProgramRecorder recorder;
     Form4 &form = drawnThreeCurves();
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
     QVERIFY(!PictureFiles::save(form.picture(), saved, format));
+    PictureDialogs::rememberFolderOf(saved);
     const QImage drawn = form.surface().image();
 
     form.Command2_Click();
     setParameters(1, 2, 3, 4, 5, 6, 7, 8);
     Single::instance<Form3>().Miocolor = 5;
-    form.pictureMenu().openPath(saved);
+    openThrough(how, form, saved);
     QVERIFY(recorder.messages.isEmpty() && recorder.questions.isEmpty());
     QCOMPARE(form.curves(), threeCurves);
     QCOMPARE(form.surface().image(), drawn);
@@ -232,6 +266,41 @@ void OpenPictureTest::refused()
     QVERIFY2(recorder.messages[0].startsWith(prefix) && recorder.messages[0].contains(reason), qPrintable(recorder.messages[0]));
     QVERIFY(recorder.questions.isEmpty());
     QVERIFY(openedState(form) == before);
+}
+
+void OpenPictureTest::viewAnglesTravelWithTheFile_data()
+{
+    QTest::addColumn<Format>("format");
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        QTest::newRow(entry.extension) << entry.format;
+}
+
+// A file saved from the 3D view says its angles in words and in its exact form; opened from
+// either window, the view takes them again.
+void OpenPictureTest::viewAnglesTravelWithTheFile()
+{
+    QFETCH(Format, format);
+    ProgramRecorder recorder;
+    recorder.answer = true;
+    drawnThreeCurves();
+    View3D &view = Single::instance<View3D>();
+    view.resize(500, 400);
+    view.area().turn(-50, 20.5);
+    const ViewAngles turned = view.area().turntable().angles();
+    QTemporaryDir folder;
+    const QString saved = pathOf(folder, format);
+    QVERIFY(!PictureFiles::save(view.picture(), saved, format));
+    const PictureDocument document = documentIn(saved);
+    QCOMPARE(document.curves, threeCurves);
+    QCOMPARE(document.view, turned);
+    QVERIFY(PictureWords::description(document).endsWith(QStringLiteral("\nVista 3D: azimut 355°, elevazione 55,8°")));
+
+    view.area().openingView();
+    view.pictureMenu().openPath(saved);
+    QCOMPARE(recorder.questions.size(), 1);
+    QCOMPARE(view.area().turntable().angles(), turned);
+    QCOMPARE(Single::instance<Form4>().curves(), threeCurves);
+    QVERIFY(recorder.messages.isEmpty());
 }
 
 // Numbers come back to the bit, the view's angles too; the form names its version first.

@@ -25,8 +25,7 @@ double Turntable::openingElevation()
 
 void Turntable::setTurned(const Turn &turn)
 {
-    const double opening = openingElevation();
-    m_turn = {roundTurn(turn.azimuth), std::clamp(turn.elevation, -90 - opening, 90 - opening)};
+    m_turn = {roundTurn(turn.azimuth), std::clamp(turn.elevation, -90 - m_base.elevation, 90 - m_base.elevation)};
 }
 
 void Turntable::turn(double azimuthDegrees, double elevationDegrees)
@@ -36,17 +35,18 @@ void Turntable::turn(double azimuthDegrees, double elevationDegrees)
 
 double Turntable::azimuth() const
 {
-    return roundTurn(openingAzimuth + m_turn.azimuth);
+    return roundTurn(m_base.azimuth + m_turn.azimuth);
 }
 
 double Turntable::elevation() const
 {
-    return std::clamp(openingElevation() + m_turn.elevation, -90.0, 90.0);
+    return std::clamp(m_base.elevation + m_turn.elevation, -90.0, 90.0);
 }
 
 void Turntable::setAngles(const ViewAngles &angles)
 {
-    setTurned({angles.azimuth - openingAzimuth, angles.elevation - openingElevation()});
+    m_base = {roundTurn(angles.azimuth), std::clamp(angles.elevation, -90.0, 90.0)};
+    m_turn = {};
 }
 
 // The eye looks at the origin from (cos e cos a, cos e sin a, sin e); the screen's right is

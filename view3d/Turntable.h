@@ -12,9 +12,9 @@ public:
     // arcsin(tan 30 degrees), about 35.26: the three axes look equally long.
     static double openingElevation();
 
-    // How far the view is turned from the opening one. Turns are kept apart from the opening
-    // angles: sums of whole and half degrees are exact, so a turn and its reverse give back the
-    // very same view.
+    // How far the view is turned from the angles it was last set to (at first the opening ones).
+    // Turns are kept apart from those angles: sums of whole and half degrees are exact, so a turn
+    // and its reverse give back the very same view.
     struct Turn {
         double azimuth = 0;
         double elevation = 0;
@@ -37,10 +37,12 @@ public:
     double azimuth() const;
     double elevation() const;
     ViewAngles angles() const { return {azimuth(), elevation()}; }
+    // Not turned from these angles (elevation kept within its stops).
     void setAngles(const ViewAngles &angles);
 
     Axes axes() const;
 
 private:
+    ViewAngles m_base{openingAzimuth, openingElevation()};
     Turn m_turn;
 };

@@ -88,6 +88,12 @@ void View3D::present()
     activateWindow();
 }
 
+void View3D::hideEvent(QHideEvent *event)
+{
+    m_area->setSpinning(false);
+    QWidget::hideEvent(event);
+}
+
 void View3D::followCurves()
 {
     m_area->cloud().setCurves(Single::instance<PictureNews>().curves());

@@ -32,6 +32,10 @@ public:
     bool holdsCurves() const override;
     void open(const PictureDocument &document) override;
 
+protected:
+    // A hidden view does not go on turning.
+    void hideEvent(QHideEvent *event) override;
+
 private:
     void followCurves();
     void followPreview();
