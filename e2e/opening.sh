@@ -65,11 +65,20 @@ opening() {
         unchanged "opening-bad-${file%.png}-after" "$file refused"
     done
 
+    # A picture of version 1.1.0 as a PDF: its words give the curves, the second one in dark blue.
+    open_path "$E2E_DIR/../tests/data/elica-1.1.0.pdf"
+    message_box >/dev/null
+    xdotool key Tab space
+    gone Elica
+    drawn opening-pdf-110 1 -20 15 10 5 -1.5 1 45 45
+    check "a PDF of version 1.1.0 opens with its curves" $? "$ANSWER" "$SHOT"
+    PICTURE=$SHOT
+
     # The file's last values come back into Form3, and the colours go on from the file's.
     click "$FORM4" $F4_RIPRENDI
     wait_for 5 is_active Form3
     avanti
-    drawn opening-goes-on 2 "${DEFAULTS[@]}"
+    drawn opening-goes-on 2 -20 15 10 5 -1.5 1 45 45
     check "after opening, AVANTI draws the file's last values in ${PALETTE[2]}" $? "$ANSWER" "$SHOT"
     click "$FORM4" $F4_ESCI
     wait_exit 10

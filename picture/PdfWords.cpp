@@ -1,28 +1,50 @@
 #include "picture/FileWords.h"
 #include "picture/MachineForm.h"
+#include "picture/PdfModule.h"
 
-#include <poppler-qt6.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
-// The library tells of every flaw it mends on standard error; a file refused says why itself.
-void quiet(const QString &, const QVariant &) {}
+// Beside the program (as it is built), or where the package puts it.
+PdfModule::InfoReader loadedReader()
+{
+    static QLibrary module;
+    static const PdfModule::InfoReader reader = [] {
+        const QDir programs(QCoreApplication::applicationDirPath());
+        for (const QString &folder : {QStringLiteral("."), QStringLiteral(ELICA_PDF_MODULE_DIR)}) {
+            module.setFileName(programs.filePath(folder + QLatin1Char('/') + QLatin1String(PdfModule::fileName)));
+            if (module.load())
+                return reinterpret_cast<PdfModule::InfoReader>(module.resolve(PdfModule::infoReaderName));
+        }
+        return PdfModule::InfoReader(nullptr);
+    }();
+    return reader;
+}
 }
 
 WordsReading FileWordsReader::pdf(QIODevice &device)
 {
-    static const bool silenced = (Poppler::setDebugErrorFunction(quiet, QVariant()), true);
-    Q_UNUSED(silenced);
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(&device);
-    if (!document)
-        return QStringLiteral("il PDF è danneggiato o illeggibile");
-    if (document->isLocked())
+    const PdfModule::InfoReader read = loadedReader();
+    if (!read)
+        return QStringLiteral("manca il modulo che legge i PDF (%1)").arg(QLatin1String(PdfModule::fileName));
+    const QStringList keys = {QString::fromLatin1(MachineForm::pdfEntry()), QStringLiteral("Title"), QStringLiteral("Creator"),
+                              QStringLiteral("Subject")};
+    QStringList values;
+    switch (read(&device, &keys, &values)) {
+    case PdfModule::Read:
+        break;
+    case PdfModule::Locked:
         return QStringLiteral("il PDF è protetto da una password");
+    default:
+        return QStringLiteral("il PDF è danneggiato o illeggibile");
+    }
     FileWords words;
-    const QString form = document->info(QString::fromLatin1(MachineForm::pdfEntry()));
-    if (!form.isEmpty())
-        words.machineForm = form.toUtf8();
-    words.title = document->info(QStringLiteral("Title"));
-    words.maker = document->info(QStringLiteral("Creator"));
-    words.curves = document->info(QStringLiteral("Subject"));
+    if (!values.value(0).isEmpty())
+        words.machineForm = values[0].toUtf8();
+    words.title = values.value(1);
+    words.maker = values.value(2);
+    words.curves = values.value(3);
     return words;
 }

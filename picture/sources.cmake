@@ -7,7 +7,7 @@ target_sources(elica_core PRIVATE
   picture/Picture.h picture/Picture.cpp
   picture/PdfInfo.h picture/PdfInfo.cpp
   picture/PictureFiles.h picture/PictureFiles.cpp
-  picture/FileWords.h picture/PngWords.cpp picture/SvgWords.cpp picture/PdfWords.cpp
+  picture/FileWords.h picture/PngWords.cpp picture/SvgWords.cpp picture/PdfWords.cpp picture/PdfModule.h
   picture/PictureFormats.h picture/PictureFormats.cpp
   picture/PictureReader.h picture/PictureReader.cpp
   picture/PicturePrint.h picture/PicturePrint.cpp
