@@ -49,6 +49,7 @@ void View3D::addViewEntries()
 {
     m_menu->menu()->addSeparator();
     m_menu->addEntry(QStringLiteral("Vista iniziale"), QKeySequence(Qt::Key_Home), [this] { m_area->openingView(); });
+    // The two checkable entries act through their check marks, which they toggle when chosen.
     QAction *spin = m_menu->addEntry(QStringLiteral("Rotazione continua"), QKeySequence(Qt::Key_Space), [] {});
     spin->setCheckable(true);
     connect(spin, &QAction::toggled, m_area, &ViewArea::setSpinning);
