@@ -4,15 +4,7 @@
 # run.sh after lib.sh and picture.sh.
 # shellcheck disable=SC2086
 
-# open_path PATH: Ctrl+O, the path typed into the dialog's name field, Enter.
-open_path() {
-    wait_for 5 is_active Form4 || return 1
-    xdotool key ctrl+o
-    wait_for 5 is_active "Apri immagine" || return 1
-    xdotool type --delay 8 -- "$1"
-    xdotool key Return
-    gone "Apri immagine"
-}
+open_path() { through_dialog ctrl+o "Apri immagine" "$1"; }
 
 opening() {
     echo "# opening: a saved picture drawn again, the question before, files that are no picture"

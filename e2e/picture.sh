@@ -26,15 +26,18 @@ unchanged() {
     check "$2: nothing drawn again" $? "$ANSWER; active: $(active_title)" "$SHOT"
 }
 
-# save_as PATH: Ctrl+S, the path typed into the dialog's name field, Enter.
-save_as() {
+# through_dialog KEYS TITLE PATH: from the drawing screen, the keys that open a file dialog, the
+# path typed into its name field, Enter.
+through_dialog() {
     wait_for 5 is_active Form4 || return 1
-    xdotool key ctrl+s
-    wait_for 5 is_active "Salva immagine" || return 1
-    xdotool type --delay 8 -- "$1"
+    xdotool key "$1"
+    wait_for 5 is_active "$2" || return 1
+    xdotool type --delay 8 -- "$3"
     xdotool key Return
-    gone "Salva immagine"
+    gone "$2"
 }
+
+save_as() { through_dialog ctrl+s "Salva immagine" "$1"; }
 
 picture() {
     echo "# picture: context menu, save as PNG, SVG and PDF, copy, print, a failed save"

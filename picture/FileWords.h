@@ -1,6 +1,6 @@
 #pragma once
 // What a picture file says of itself: the exact machine form that this version writes, and the
-// words that every version writes (title, program, one caption per curve). One reader per format,
+// words that every version writes (the program, one caption per curve). One reader per format,
 // each refusing a file that is not a sound file of its format.
 
 #include <QByteArray>
@@ -12,7 +12,6 @@ class QIODevice;
 
 struct FileWords {
     std::optional<QByteArray> machineForm;
-    QString title;
     // "Elica 1.1.0"
     QString maker;
     // One caption per curve, a line each.

@@ -29,8 +29,7 @@ WordsReading FileWordsReader::pdf(QIODevice &device)
     const PdfModule::InfoReader read = loadedReader();
     if (!read)
         return QStringLiteral("manca il modulo che legge i PDF (%1)").arg(QLatin1String(PdfModule::fileName));
-    const QStringList keys = {QString::fromLatin1(MachineForm::pdfEntry()), QStringLiteral("Title"), QStringLiteral("Creator"),
-                              QStringLiteral("Subject")};
+    const QStringList keys = {QString::fromLatin1(MachineForm::pdfEntry()), QStringLiteral("Creator"), QStringLiteral("Subject")};
     QStringList values;
     switch (read(&device, &keys, &values)) {
     case PdfModule::Read:
@@ -43,8 +42,7 @@ WordsReading FileWordsReader::pdf(QIODevice &device)
     FileWords words;
     if (!values.value(0).isEmpty())
         words.machineForm = values[0].toUtf8();
-    words.title = values.value(1);
-    words.maker = values.value(2);
-    words.curves = values.value(3);
+    words.maker = values.value(1);
+    words.curves = values.value(2);
     return words;
 }

@@ -41,7 +41,6 @@ WordsReading FileWordsReader::png(QIODevice &device)
     const QString form = image.text(QString::fromLatin1(MachineForm::keyword()));
     if (!form.isEmpty())
         words.machineForm = form.toLatin1();
-    words.title = image.text(QStringLiteral("Title"));
     words.maker = image.text(QStringLiteral("Software"));
     words.curves = image.text(QStringLiteral("Description"));
     return words;

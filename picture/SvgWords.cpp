@@ -8,7 +8,7 @@ const QString svgNamespace = QStringLiteral("http://www.w3.org/2000/svg");
 // Far longer than any words Elica writes: a file with more is not one of its pictures.
 constexpr qsizetype longestText = 1 << 20;
 
-enum class Collecting { Nothing, Title, Desc, Form };
+enum class Collecting { Nothing, Desc, Form };
 }
 
 // Read as a stream to its end, so that a file cut short or not well formed is refused. A document
@@ -17,8 +17,8 @@ enum class Collecting { Nothing, Title, Desc, Form };
 WordsReading FileWordsReader::svg(QIODevice &device)
 {
     QXmlStreamReader xml(&device);
-    QString title, desc, form;
-    bool seenTitle = false, seenDesc = false, seenForm = false, inMetadata = false;
+    QString desc, form;
+    bool seenDesc = false, seenForm = false, inMetadata = false;
     Collecting collecting = Collecting::Nothing;
     int depth = 0;
     while (!xml.atEnd()) {
@@ -32,10 +32,7 @@ WordsReading FileWordsReader::svg(QIODevice &device)
             const bool svg = xml.namespaceUri() == svgNamespace;
             if (depth == 1 && !(svg && xml.name() == QLatin1String("svg")))
                 return QStringLiteral("il file non è un disegno SVG");
-            if (depth == 2 && svg && xml.name() == QLatin1String("title") && !seenTitle) {
-                seenTitle = true;
-                collecting = Collecting::Title;
-            } else if (depth == 2 && svg && xml.name() == QLatin1String("desc") && !seenDesc) {
+            if (depth == 2 && svg && xml.name() == QLatin1String("desc") && !seenDesc) {
                 seenDesc = true;
                 collecting = Collecting::Desc;
             } else if (depth == 2 && svg && xml.name() == QLatin1String("metadata")) {
@@ -56,10 +53,7 @@ WordsReading FileWordsReader::svg(QIODevice &device)
             collecting = Collecting::Nothing;
             break;
         case QXmlStreamReader::Characters: {
-            QString *text = collecting == Collecting::Title ? &title
-                : collecting == Collecting::Desc            ? &desc
-                : collecting == Collecting::Form            ? &form
-                                                            : nullptr;
+            QString *text = collecting == Collecting::Desc ? &desc : collecting == Collecting::Form ? &form : nullptr;
             if (!text)
                 break;
             if (text->size() + xml.text().size() > longestText)
@@ -76,7 +70,6 @@ WordsReading FileWordsReader::svg(QIODevice &device)
     FileWords words;
     if (seenForm)
         words.machineForm = form.toUtf8();
-    words.title = title;
     const qsizetype lineEnd = desc.indexOf(QLatin1Char('\n'));
     words.maker = desc.left(lineEnd);
     words.curves = lineEnd < 0 ? QString() : desc.mid(lineEnd + 1);
