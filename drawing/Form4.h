@@ -4,8 +4,8 @@
 // in the next palette colour over the current picture. It keeps the picture's
 // curves as values, and tells of every change through the picture news.
 
-#include "drawing/CurveModel.h"
-#include "drawing/Projection.h"
+#include "curve/CurveModel.h"
+#include "curve/Projection.h"
 #include "picture/PictureHost.h"
 #include "runtime/Screen.h"
 

@@ -1,6 +1,6 @@
 #include "parameters/Form3.h"
 #include "drawing/Form4.h"
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "pages/DocumentView.h"
 #include "pages/HelpPage.h"
 #include "parameters/ColourCounter.h"

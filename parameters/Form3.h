@@ -5,7 +5,7 @@
 // curve the fields now describe, for a preview.
 
 #include "parameters/ParamValue.h"
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 #include "runtime/Screen.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // parameter fields show them; the picture's files, its description and the 3D view's legend use
 // these same words.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QString>
 #include <QStringList>

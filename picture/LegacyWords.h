@@ -3,7 +3,7 @@
 // caption a line: "Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45".
 // Numbers come as the writer's locale gave them: with a decimal comma, or a point in the C locale.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QString>
 #include <variant>

@@ -8,7 +8,7 @@
 // one line per curve (colour index, the eight values, the aspect factor) and, for a picture of the
 // 3D view, its angles. Numbers are written in the C locale, as short as reads back to the same bits.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QByteArray>
 #include <QString>

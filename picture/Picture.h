@@ -2,7 +2,7 @@
 // A picture to keep, from the drawing screen or the 3D view: its pixels, its marks as vectors,
 // and the document that says how it was made.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QColor>
 #include <QImage>

@@ -3,7 +3,7 @@
 // makes on its values, a palette colour, an aspect factor the calibration gives, and sizes that
 // keep the program responsive.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QString>
 #include <optional>

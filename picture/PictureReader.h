@@ -3,7 +3,7 @@
 // and the document its words give. Nothing in a file is ever run or fetched; any file that is not
 // a sound picture of Elica gets one reason, in Italian, and nothing else happens.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QString>
 #include <QtGlobal>

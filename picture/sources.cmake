@@ -1,5 +1,4 @@
 target_sources(elica_core PRIVATE
-  picture/PictureDocument.h
   picture/MachineForm.h picture/MachineForm.cpp
   picture/PictureCheck.h picture/PictureCheck.cpp
   picture/CurveCaption.h picture/CurveCaption.cpp

@@ -1,6 +1,6 @@
 // Plain rules without a window: number text, palette, 16-bit counter, angles,
 // the projection's arithmetic and the clipping of what is drawn.
-#include "drawing/Projection.h"
+#include "curve/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/ParamValue.h"
 #include "runtime/Angles.h"

@@ -3,7 +3,7 @@
 // with one message while the picture, the fields, the colour counter and the 3D view stay as they were.
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "picture/MachineForm.h"
 #include "picture/PictureDialogs.h"
 #include "picture/PictureFormats.h"

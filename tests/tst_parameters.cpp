@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "parameters/Form3.h"
 #include "runtime/Palette.h"
 #include "runtime/ScreenFlow.h"

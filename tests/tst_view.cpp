@@ -3,7 +3,7 @@
 // activation.
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "runtime/ScreenFlow.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"

@@ -3,8 +3,8 @@
 // palette colour, and of the preview; with the box that holds them, the origin and the axes.
 // A curve's points are made once and kept while the curve stays in the picture.
 
-#include "drawing/CurveModel.h"
-#include "picture/PictureDocument.h"
+#include "curve/CurveModel.h"
+#include "curve/PictureDocument.h"
 
 #include <QRgb>
 #include <array>

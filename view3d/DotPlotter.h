@@ -3,7 +3,7 @@
 // of a few device pixels centred on where the frame's map puts its model point. A dot that does
 // not lie wholly on the image, or whose point is not finite, is left out.
 
-#include "drawing/CurveModel.h"
+#include "curve/CurveModel.h"
 #include "view3d/ViewFrame.h"
 
 #include <QImage>

@@ -4,7 +4,7 @@
 // opening view is the isometric one, with X towards the lower left, Y towards the lower right and
 // Z up, as on the drawing screen.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 class Turntable {
 public:

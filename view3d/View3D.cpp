@@ -1,5 +1,5 @@
 #include "view3d/View3D.h"
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "picture/CurveCaption.h"
 #include "picture/PictureMenu.h"
 #include "runtime/Palette.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The 3D view's own words: its status line and what its legend says of the preview.
 
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 #include "view3d/Turntable.h"
 
 #include <QString>

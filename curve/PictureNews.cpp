@@ -1,4 +1,4 @@
-#include "drawing/PictureNews.h"
+#include "curve/PictureNews.h"
 
 void PictureNews::tellCurves(const PictureCurves &curves, bool drawn)
 {

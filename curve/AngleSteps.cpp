@@ -1,4 +1,4 @@
-#include "drawing/AngleSteps.h"
+#include "curve/AngleSteps.h"
 
 #include <cmath>
 

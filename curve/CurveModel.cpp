@@ -1,4 +1,4 @@
-#include "drawing/CurveModel.h"
+#include "curve/CurveModel.h"
 
 namespace {
 constexpr int16_t rhoLast = 720;

@@ -4,7 +4,7 @@
 // are being changed, and the wish to see the picture in 3D or to draw a picture opened elsewhere.
 // The program keeps one.
 
-#include "picture/PictureDocument.h"
+#include "curve/PictureDocument.h"
 
 #include <QObject>
 #include <optional>

@@ -5,8 +5,8 @@
 //   X = a cos mu + (c upsilon) cos rho,   Y = b sin mu + (d upsilon) sin rho,   Z = p (mu + upsilon),
 // each angle the 16-bit degrees times the single-precision P1, in double precision in this grouping.
 
-#include "drawing/AngleSteps.h"
-#include "picture/PictureDocument.h"
+#include "curve/AngleSteps.h"
+#include "curve/PictureDocument.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "drawing/Projection.h"
+#include "curve/Projection.h"
 
 #include <cmath>
 
