@@ -1,6 +1,7 @@
+#include "app/CommandLine.h"
+#include "app/Export.h"
 #include "pages/Form1.h"
 #include "runtime/About.h"
-#include "runtime/CommandLine.h"
 #include "runtime/Single.h"
 #include "view3d/View3D.h"
 
@@ -9,32 +10,44 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-bool hasDisplay(int argc, char *argv[])
+bool platformNamed(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
             return true;
     }
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 }
 
 int main(int argc, char *argv[])
 {
-    // Without a display the toolkit still takes its own options, on a platform
-    // that needs none, so that --help and --version answer there too.
-    const bool display = hasDisplay(argc, argv);
-    if (!display)
+    // A picture asked for on the command line is made off screen, the same with or without a
+    // display. Without a display the toolkit still takes its own options, on a platform that
+    // needs none, so that --help and --version answer there too.
+    const bool exporting = CommandLine::asksForExport(argc, argv);
+    const bool display = platformNamed(argc, argv) || hasDisplay();
+    if (exporting && !platformNamed(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (!display)
         qputenv("QT_QPA_PLATFORM", "minimal");
     QApplication app(argc, argv);
     QApplication::setApplicationName(About::name());
     QApplication::setApplicationVersion(About::version());
     QApplication::setDesktopFileName(QStringLiteral(ELICA_APP_ID));
     const CommandLine::Reading reading = CommandLine::read(QApplication::arguments());
+    if (reading.exportRequest) {
+        const int status = Export::run(*reading.exportRequest);
+        Single::destroyAll();
+        return status;
+    }
     if (!reading.start)
         return reading.status;
     if (!display) {

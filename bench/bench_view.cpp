@@ -37,7 +37,7 @@ static void turnFrame_drawPointsLimit(benchmark::State &state)
     CurveCloud cloud;
     cloud.setCurves(benchCurves(int(state.range(0))));
     const ViewFrame frame(cloud, Turntable(), 1, frameSize, 1);
-    const ViewFrame::Map &m = frame.map();
+    const ViewMap &m = frame.map();
     std::vector<std::pair<QColor, QList<QPointF>>> projected;
     for (const CurveCloud::Curve &curve : cloud.curves()) {
         QList<QPointF> points;

@@ -1,15 +1,17 @@
 #include "calibration/Form2.h"
 #include "calibration/CalibrationFigure.h"
+#include "curve/AspectFactor.h"
 #include "parameters/Form3.h"
 #include "runtime/Angles.h"
 #include "runtime/ArrowKeys.h"
 #include "runtime/Controls.h"
 #include "runtime/FocusFrame.h"
-#include "runtime/MessageBox.h"
+#include "runtime/Dialogs.h"
 #include "runtime/NumberText.h"
 #include "runtime/Palette.h"
 #include "runtime/Program.h"
 #include "runtime/Single.h"
+#include "runtime/SinglePrecision.h"
 #include "runtime/SpokenValue.h"
 #include "runtime/WrappingButton.h"
 
@@ -26,14 +28,14 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     place(Label1, 360, 240, 9135, 495);
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setRange(1, 30);
+    HScroll1->setRange(AspectFactor::firstStep, AspectFactor::lastStep);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
-    HScroll1->setValue(1);
+    HScroll1->setValue(AspectFactor::firstStep);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     place(HScroll1, 480, 1080, 5895, 255);
     HScroll1->setAccessibleName(QStringLiteral("Calibrazione"));
-    SpokenValue::attach(HScroll1, 0.51, 0.02);
+    SpokenValue::attach(HScroll1, AspectFactor::initial, AspectFactor::perStep);
     FocusFrame::follow(HScroll1);
     ArrowKeys::pointTheWay(HScroll1);
 
@@ -61,7 +63,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
 void Form2::Form_Activate()
 {
     P1 = Angles::P1();
-    Incr = 0.51;
+    Incr = AspectFactor::initial;
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
@@ -70,10 +72,10 @@ void Form2::Form_Activate()
 
 void Form2::HScroll1_Change()
 {
-    const bool clears = Incr > HScroll1->value() * 0.02 + 0.51;
+    const bool clears = Incr > AspectFactor::ofStep(HScroll1->value());
     if (clears)
         surface().Cls();
-    Incr = HScroll1->value() * 0.02 + 0.51;
+    Incr = AspectFactor::ofStep(HScroll1->value());
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
@@ -90,10 +92,10 @@ void Form2::describeFigure(bool cleared)
 
 void Form2::Command1_Click()
 {
-    if (Incr > 0.53)
+    if (AspectFactor::accepted(Incr))
         Single::instance<Form3>().Show();
     else
-        showMessage(QStringLiteral("Impostare la risoluzione SCHERMO"));
+        Dialogs::program().message(QStringLiteral("Impostare la risoluzione SCHERMO"));
 }
 
 void Form2::Command3_Click()
@@ -107,7 +109,7 @@ void Form2::COORDINATE()
     s.setScaleMode(UserScale::User);
     s.setDrawWidth(1);
     s.setScaleWidth(CalibrationFigure::surfaceWidth);
-    s.setScaleHeight(float(double(s.ScaleWidth()) * Incr));
+    s.setScaleHeight(toSingle(double(s.ScaleWidth()) * Incr));
     CX = s.ScaleWidth() / 2.0f + CalibrationFigure::centreShift;
     CY = s.ScaleHeight() / 2.0f;
     s.Line(CX, 0, CX, s.ScaleHeight());
@@ -125,7 +127,7 @@ void Form2::TRACCIA()
         for (const CirclePoint &point : circle) {
             XR = point.XR;
             YR = point.YR;
-            PSet(float(double(CX) + XR), float(double(CY) + YR));
+            PSet(toSingle(double(CX) + XR), toSingle(double(CY) + YR));
         }
     });
 }

@@ -1,4 +1,5 @@
 #include "curve/AngleSteps.h"
+#include "runtime/SinglePrecision.h"
 
 #include <cmath>
 
@@ -11,7 +12,8 @@ const std::vector<AngleStep> &AngleSteps::forP1(float P1)
     m_P1 = P1;
     m_steps.clear();
     for (int16_t angle = 0; angle <= m_last; angle += m_step) {
-        const float radians = float(angle) * P1;
+        // The exact product, rounded once.
+        const float radians = toSingle(double(angle) * double(P1));
         m_steps.push_back({radians, std::cos(double(radians)), std::sin(double(radians))});
     }
     return m_steps;

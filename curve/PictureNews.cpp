@@ -19,13 +19,8 @@ void PictureNews::tellPreview(const Preview &preview)
     emit previewChanged();
 }
 
-void PictureNews::tellOpenedView(const ViewAngles &view)
+void PictureNews::tellOpened(const PictureDocument &document)
 {
-    m_openedView = view;
-    emit openedViewChanged();
-}
-
-std::optional<ViewAngles> PictureNews::takeOpenedView()
-{
-    return std::exchange(m_openedView, std::nullopt);
+    m_lastOpened = document;
+    emit pictureOpened(document);
 }

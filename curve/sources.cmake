@@ -1,5 +1,8 @@
 target_sources(elica_core PRIVATE
   curve/PictureDocument.h
+  curve/CurveFields.h curve/CurveFields.cpp
+  curve/CurveChecks.h curve/CurveChecks.cpp
+  curve/AspectFactor.h curve/AspectFactor.cpp
   curve/AngleSteps.h curve/AngleSteps.cpp
   curve/CurveModel.h curve/CurveModel.cpp
   curve/Projection.h curve/Projection.cpp

@@ -1,7 +1,6 @@
 #include "drawing/Form4.h"
 #include "calibration/Form2.h"
 #include "curve/PictureNews.h"
-#include "curve/Projection.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/Form3.h"
 #include "picture/CurveCaption.h"
@@ -11,6 +10,7 @@
 #include "runtime/Palette.h"
 #include "runtime/Program.h"
 #include "runtime/Single.h"
+#include "runtime/SinglePrecision.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -39,11 +39,10 @@ Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
     // The picture's files are drawn again from what the surface records.
     surface().setRecording(true);
     PictureNews &news = Single::instance<PictureNews>();
-    m_menu = new PictureMenu(*this, *this);
-    m_menu->menu()->addSeparator();
-    m_menu->addEntry(QStringLiteral("Vista 3D"), QKeySequence(QStringLiteral("Ctrl+3")), [&news] { emit news.viewRequested(); });
-    connect(&news, &PictureNews::openRequested, this,
-            [this](const PictureDocument &document) { Program::handle([this, &document] { open(document); }); });
+    auto *menu = new PictureMenu(*this, *this);
+    menu->menu()->addSeparator();
+    menu->addEntry(QStringLiteral("Vista 3D"), QKeySequence(QStringLiteral("Ctrl+3")), [&news] { emit news.viewRequested(); });
+    connect(&news, &PictureNews::pictureOpened, this, &Form4::open);
     describeSurface(QStringLiteral("Disegno"), CurveCaption::pictureDescription(m_curves));
 }
 
@@ -71,12 +70,24 @@ void Form4::Form_Activate()
     P1 = Angles::P1();
     if (!copyParameters())
         return;
-    draw();
+    // The colour counter moves on at the start of each curve.
+    Form3 &set = Single::instance<Form3>();
+    set.Miocolor = ColourCounter::advanced(set.Miocolor);
+    drawCurve(set.Miocolor, {Va, Vb, Vc, Vd, Ve, Vp, AA, AB}, Single::instance<Form2>().Incr);
     pictureChanged(true);
 }
 
-void Form4::draw()
+void Form4::drawCurve(int colour, const CurveValues &values, double incr)
 {
+    P1 = Angles::P1();
+    Va = values.a;
+    Vb = values.b;
+    Vc = values.c;
+    Vd = values.d;
+    Ve = values.ratio;
+    Vp = values.step;
+    AA = values.alpha;
+    AB = values.beta;
     const Projection::View view = Projection::view(AA, AB, P1);
     CA = view.CA;
     SA = view.SA;
@@ -87,7 +98,7 @@ void Form4::draw()
     s.setScaleMode(UserScale::Centimetre);
     s.setDrawWidth(2);
     s.setScaleWidth(surfaceWidth);
-    s.setScaleHeight(float(double(s.ScaleWidth()) * Single::instance<Form2>().Incr));
+    s.setScaleHeight(toSingle(double(s.ScaleWidth()) * incr));
 
     CX = s.ScaleWidth() / 2.0f + centreShift;
     CY = s.ScaleHeight() / 2.0f;
@@ -100,28 +111,43 @@ void Form4::draw()
     const Projection::Displacement axis = Projection::transform(X, Y, 0, view);
     M = axis.M;
     N = axis.N;
-    s.Line(CX, CY, float(double(CX) + M), float(double(CY) + N));
-    s.Line(CX, CY, float(double(CX) + N), float(double(CY) + M));
+    s.Line(CX, CY, toSingle(double(CX) + M), toSingle(double(CY) + N));
+    s.Line(CX, CY, toSingle(double(CX) + N), toSingle(double(CY) + M));
 
+    m_curves.push_back({colour, values, incr});
     CALCOLA();
 }
 
 void Form4::CALCOLA()
 {
-    Form3 &set = Single::instance<Form3>();
-    set.Miocolor = ColourCounter::advanced(set.Miocolor);
     const CurveValues values{Va, Vb, Vc, Vd, Ve, Vp, AA, AB};
-    m_curves.push_back({set.Miocolor, values, Single::instance<Form2>().Incr});
-    Surface::Dots dots(surface(), QBColor(set.Miocolor));
+    Surface::Dots dots(surface(), QBColor(m_curves.back().colour));
     dots.run([&](auto PSet) {
         m_model.run(values, P1, [&](double pointX, double pointY, double pointZ) {
             X = pointX;
             Y = pointY;
             Z = pointZ;
             TRASFORM();
-            PSet(float(M + double(CX)), float(N + double(CY)));
+            PSet(toSingle(M + double(CX)), toSingle(N + double(CY)));
         });
     });
+}
+
+void Form4::drawPicture(const PictureDocument &document, double incr)
+{
+    surface().Cls();
+    m_curves.clear();
+    for (const PictureCurve &curve : document.curves)
+        drawCurve(curve.colour, curve.values, incr);
+    pictureChanged(true);
+}
+
+void Form4::open(const PictureDocument &document)
+{
+    drawPicture(document, Single::instance<Form2>().Incr);
+    Form3 &set = Single::instance<Form3>();
+    set.Miocolor = int16_t(document.curves.back().colour);
+    set.showValues(document.curves.back().values);
 }
 
 void Form4::pictureChanged(bool drawn)
@@ -140,33 +166,7 @@ Picture Form4::picture()
         image = s.image().copy(0, 0, int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr)));
         image.setDevicePixelRatio(dpr);
     }
-    return {logical, image, s.background(), &s.record(), {}, {m_curves, std::nullopt}};
-}
-
-void Form4::open(const PictureDocument &document)
-{
-    Form3 &set = Single::instance<Form3>();
-    surface().Cls();
-    m_curves.clear();
-    for (const PictureCurve &curve : document.curves) {
-        P1 = Angles::P1();
-        const CurveValues &v = curve.values;
-        Va = v.a;
-        Vb = v.b;
-        Vc = v.c;
-        Vd = v.d;
-        Ve = v.ratio;
-        Vp = v.step;
-        AA = v.alpha;
-        AB = v.beta;
-        // The counter stands one short of the curve's colour, as before any drawing.
-        set.Miocolor = int16_t(curve.colour - 1);
-        draw();
-    }
-    set.showValues(document.curves.back().values);
-    if (document.view)
-        Single::instance<PictureNews>().tellOpenedView(*document.view);
-    pictureChanged(true);
+    return {logical, image, s.background(), &s.record(), {}, {}, {m_curves, std::nullopt}};
 }
 
 void Form4::Command1_Click()

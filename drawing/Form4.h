@@ -1,15 +1,15 @@
 #pragma once
-// The drawing screen: on every activation it takes the parameter set and the
-// aspect factor, scales its surface, draws the three axis lines and the curve
-// in the next palette colour over the current picture. It keeps the picture's
-// curves as values, and tells of every change through the picture news.
+// The drawing screen: on every activation it takes the parameter set and the aspect factor,
+// scales its surface, draws the three axis lines and the curve in the next palette colour over
+// the current picture. Every drawing, a picture opened from a file and one made on the command
+// line, goes the same way. It keeps the picture's curves as values and tells of every change
+// through the picture news.
 
 #include "curve/CurveModel.h"
 #include "curve/Projection.h"
 #include "picture/PictureHost.h"
 #include "runtime/Screen.h"
 
-class PictureMenu;
 class QPushButton;
 
 class Form4 : public Screen, public PictureHost {
@@ -37,30 +37,31 @@ public:
         M = d.M;
         N = d.N;
     }
+    // Plots the curve of Va ... Vp in the colour of the picture's last curve, the one being drawn.
     void CALCOLA();
 
     QPushButton *Command1;
     QPushButton *Command2;
     QPushButton *Command3;
 
+    // One drawing over the picture: the values in, the view coefficients, the scale for the aspect
+    // factor, the centre, the three axis lines, then the curve in the palette colour given.
+    void drawCurve(int colour, const CurveValues &values, double incr);
+    // The picture cleared, then each of the document's curves drawn in its own colour at incr.
+    void drawPicture(const PictureDocument &document, double incr);
+
     // The curves drawn since the picture was last cleared, in drawing order.
     const PictureCurves &curves() const { return m_curves; }
-    PictureMenu &pictureMenu() const { return *m_menu; }
-
     Picture picture() override;
-    bool holdsCurves() const override { return !m_curves.empty(); }
-    // Clears the picture and draws each curve of the document as an activation would, in its
-    // own colour; the parameter screen then shows the last curve's values.
-    void open(const PictureDocument &document) override;
 
 private:
     bool copyParameters();
-    // From the view coefficients to the curve: what each drawing does once the values are in.
-    void draw();
+    // A picture opened from a file, drawn at the current calibration; the parameter screen then
+    // shows its last curve and the next "AVANTI" goes on from its last colour.
+    void open(const PictureDocument &document);
     // Tells a screen reader and the picture news what the picture now holds.
     void pictureChanged(bool drawn);
 
     CurveModel m_model;
     PictureCurves m_curves;
-    PictureMenu *m_menu;
 };

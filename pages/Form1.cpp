@@ -3,21 +3,10 @@
 #include "pages/DocumentView.h"
 #include "pages/IntroPage.h"
 #include "runtime/Controls.h"
+#include "runtime/ProgramIcon.h"
 #include "runtime/Single.h"
 
-#include <QImageReader>
 #include <QPushButton>
-
-namespace {
-// The icon is read by the built-in PNG reader alone: left to find its format,
-// the reader would load every image plugin (SVG, JPEG, ...) before the first frame.
-QIcon programIcon()
-{
-    QImageReader reader(QStringLiteral(":/elica.png"), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
-}
-}
 
 Form1::Form1() : Screen(QStringLiteral("Form1"), QSize(11670, 8565), false)
 {

@@ -1,12 +1,13 @@
 #include "parameters/Form3.h"
-#include "drawing/Form4.h"
+#include "curve/CurveChecks.h"
 #include "curve/PictureNews.h"
+#include "drawing/Form4.h"
 #include "pages/DocumentView.h"
 #include "pages/HelpPage.h"
 #include "parameters/ColourCounter.h"
 #include "parameters/ValueStep.h"
 #include "runtime/Controls.h"
-#include "runtime/MessageBox.h"
+#include "runtime/Dialogs.h"
 #include "runtime/NumberText.h"
 #include "runtime/Program.h"
 #include "runtime/Single.h"
@@ -28,9 +29,10 @@ QLabel *label(const QString &caption, QWidget *parent)
     return new QLabel(caption, parent);
 }
 
-QLineEdit *field(const QString &text, QWidget *parent)
+// The field of the value at index in the curve's order, with its first text.
+QLineEdit *field(int index, QWidget *parent)
 {
-    return new QLineEdit(text, parent);
+    return new QLineEdit(QString::fromUtf8(CurveFields::all()[std::size_t(index)].initial), parent);
 }
 }
 
@@ -62,14 +64,14 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
     place(Label2, 240, 480, 1215, 255);
     Label3 = label(QStringLiteral("Asse Minore"), Frame1);
     place(Label3, 240, 1560, 1335, 255);
-    Text1 = field(QStringLiteral("20"), Frame1);
+    Text1 = field(0, Frame1);
     place(Text1, 1560, 360, 615, 495);
-    Text2 = field(QStringLiteral("15"), Frame1);
+    Text2 = field(1, Frame1);
     place(Text2, 1560, 1320, 615, 495);
 
-    Text3 = field(QStringLiteral("10"), Frame2);
+    Text3 = field(2, Frame2);
     place(Text3, 1440, 360, 615, 495);
-    Text4 = field(QStringLiteral("5"), Frame2);
+    Text4 = field(3, Frame2);
     place(Text4, 1440, 1440, 615, 495);
     Label4 = label(QStringLiteral("Asse Minore"), Frame2);
     place(Label4, 240, 1560, 1335, 255);
@@ -81,18 +83,18 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label6, 120, 120, 2295, 735);
-    Text5 = field(QStringLiteral("3"), Frame3);
+    Text5 = field(4, Frame3);
     place(Text5, 2520, 240, 615, 495);
 
     Label7 = label(QStringLiteral("PASSO"), Frame4);
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     place(Label7, 120, 360, 2055, 375);
-    Text6 = field(QStringLiteral("1"), Frame4);
+    Text6 = field(5, Frame4);
     place(Text6, 2520, 240, 615, 495);
 
-    Text7 = field(QStringLiteral("45"), Frame5);
+    Text7 = field(6, Frame5);
     place(Text7, 3240, 600, 615, 495);
-    Text8 = field(QStringLiteral("45"), Frame5);
+    Text8 = field(7, Frame5);
     place(Text8, 6600, 600, 615, 495);
     Label9 = label(QStringLiteral("Angolo (beta) in gradi- latitudine dell'osservatore"), Frame5);
     Label9->setWordWrap(true);
@@ -115,10 +117,17 @@ Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
     }
 }
 
-std::array<Form3::Field, 8> Form3::fields() const
+std::array<Form3::Field, CurveFields::count> Form3::fields() const
 {
-    return {{{Text1, &Form3::VALa}, {Text2, &Form3::VALb}, {Text3, &Form3::VALc}, {Text4, &Form3::VALd},
-             {Text5, &Form3::VALe}, {Text6, &Form3::VALp}, {Text7, &Form3::AA}, {Text8, &Form3::AB}}};
+    const std::array<QLineEdit *, CurveFields::count> texts = {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8};
+    const std::array<ParamValue Form3::*, CurveFields::count> variables = {&Form3::VALa, &Form3::VALb, &Form3::VALc, &Form3::VALd,
+                                                                          &Form3::VALe, &Form3::VALp, &Form3::AA, &Form3::AB};
+    std::array<Field, CurveFields::count> out;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const std::size_t typedIn = std::size_t(CurveFields::all()[i].field - 1);
+        out[i] = {texts[typedIn], variables[typedIn]};
+    }
+    return out;
 }
 
 void Form3::nameFields()
@@ -150,42 +159,44 @@ void Form3::Form_Activate()
 
 void Form3::reject(QLineEdit *field, ParamValue &variable, const QString &message)
 {
-    showMessage(message);
+    Dialogs::program().message(message);
     field->setText(QString());
     Controls::setBackColor(field, Controls::red);
     variable = ParamValue::failureMark();
 }
 
-void Form3::validate(QLineEdit *field, ParamValue &variable, const QString &message)
+void Form3::validate(int index)
 {
-    if (NumberText::isNumeric(field->text()))
-        variable = NumberText::toDouble(field->text());
+    const Field field = fields()[std::size_t(index)];
+    ParamValue &variable = this->*field.variable;
+    if (NumberText::isNumeric(field.text->text()))
+        variable = NumberText::toDouble(field.text->text());
     else
-        reject(field, variable, message);
+        reject(field.text, variable, QString::fromUtf8(CurveFields::all()[std::size_t(index)].notANumber));
 }
 
-void Form3::LeggiText1() { validate(Text1, VALa, QStringLiteral("Asse Magg.di A non è un numero")); }
-void Form3::LeggiText2() { validate(Text2, VALb, QStringLiteral("Asse Min. di A non è un numero")); }
-void Form3::LeggiText3() { validate(Text3, VALc, QStringLiteral("Asse Magg. di B non è un numero")); }
-void Form3::LeggiText4() { validate(Text4, VALd, QStringLiteral("Asse Min. di B non è un numero")); }
+void Form3::LeggiText1() { validate(0); }
+void Form3::LeggiText2() { validate(1); }
+void Form3::LeggiText3() { validate(2); }
+void Form3::LeggiText4() { validate(3); }
 
 void Form3::LeggiText5()
 {
-    validate(Text5, VALe, QStringLiteral("Rapporto non è un numero"));
-    if (VALe.isNumber() && VALe.number() == 0)
-        reject(Text5, VALe, QStringLiteral("Il Rapporto deve essere diverso da 0"));
+    validate(CurveFields::ratio);
+    if (VALe.isNumber() && !CurveChecks::ratioAllowed(VALe.number()))
+        reject(Text5, VALe, CurveChecks::zeroRatio());
 }
 
-void Form3::LeggiText6() { validate(Text6, VALp, QStringLiteral("PASSO non è un numero")); }
-void Form3::LeggiText7() { validate(Text7, AA, QStringLiteral("Angolo Alfa non è un numero")); }
-void Form3::LeggiText8() { validate(Text8, AB, QStringLiteral("Angolo Beta non è un numero")); }
+void Form3::LeggiText6() { validate(5); }
+void Form3::LeggiText7() { validate(6); }
+void Form3::LeggiText8() { validate(7); }
 
 void Form3::Command2_Click()
 {
     const std::array<void (Form3::*)(), 8> chain = {&Form3::LeggiText1, &Form3::LeggiText2, &Form3::LeggiText3,
                                                     &Form3::LeggiText4, &Form3::LeggiText5, &Form3::LeggiText6,
                                                     &Form3::LeggiText7, &Form3::LeggiText8};
-    const std::array<Field, 8> checked = fields();
+    const std::array<Field, CurveFields::count> checked = fields();
     for (std::size_t i = 0; i < chain.size(); ++i) {
         (this->*chain[i])();
         if ((this->*checked[i].variable).isFailureMark())
@@ -202,15 +213,14 @@ void Form3::Command1_Click()
 
 std::optional<CurveValues> Form3::fieldValues() const
 {
-    std::array<double, 8> values;
-    const std::array<Field, 8> checked = fields();
-    for (std::size_t i = 0; i < checked.size(); ++i) {
-        const std::optional<double> value = NumberText::parse(checked[i].text->text());
-        if (!value || (checked[i].text == Text5 && *value == 0))
-            return std::nullopt;
-        values[i] = *value;
-    }
-    return CurveValues{values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]};
+    std::array<QString, CurveFields::count> texts;
+    const std::array<Field, CurveFields::count> typed = fields();
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        texts[i] = typed[i].text->text();
+    const std::variant<CurveValues, QString> read = CurveChecks::read(texts, NumberText::parse);
+    if (const CurveValues *values = std::get_if<CurveValues>(&read))
+        return *values;
+    return std::nullopt;
 }
 
 int Form3::nextColour() const
@@ -220,9 +230,8 @@ int Form3::nextColour() const
 
 void Form3::showValues(const CurveValues &values)
 {
-    const std::array<double, 8> numbers = {values.a, values.b, values.c, values.d,
-                                           values.ratio, values.step, values.alpha, values.beta};
-    const std::array<Field, 8> shown = fields();
+    const std::array<double, CurveFields::count> numbers = CurveFields::numbers(values);
+    const std::array<Field, CurveFields::count> shown = fields();
     for (std::size_t i = 0; i < shown.size(); ++i) {
         shown[i].text->setText(NumberText::fromDouble(numbers[i]));
         Controls::setBackColor(shown[i].text, Controls::white);

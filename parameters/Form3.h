@@ -4,8 +4,8 @@
 // Down step a field's value; every change of a field tells the picture news the
 // curve the fields now describe, for a preview.
 
+#include "curve/CurveFields.h"
 #include "parameters/ParamValue.h"
-#include "curve/PictureDocument.h"
 #include "runtime/Screen.h"
 
 #include <array>
@@ -69,11 +69,12 @@ private:
         QLineEdit *text;
         ParamValue Form3::*variable;
     };
-    // The eight fields in the order they are checked.
-    std::array<Field, 8> fields() const;
+    // The eight fields in the order of the curve's values, which is the order they are checked in.
+    std::array<Field, CurveFields::count> fields() const;
 
     void nameFields();
-    void validate(QLineEdit *field, ParamValue &variable, const QString &message);
+    // Field validation for the value at index in that order.
+    void validate(int index);
     void reject(QLineEdit *field, ParamValue &variable, const QString &message);
     void tellPreview();
 };

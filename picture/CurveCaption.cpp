@@ -1,4 +1,5 @@
 #include "picture/CurveCaption.h"
+#include "curve/CurveFields.h"
 #include "runtime/NumberText.h"
 
 #include <QLocale>
@@ -26,15 +27,11 @@ std::optional<int> CurveCaption::colourIndex(const QString &name)
     return std::nullopt;
 }
 
-QString CurveCaption::values(const CurveValues &v)
+QString CurveCaption::values(const CurveValues &values)
 {
-    const std::array<std::pair<const char *, double>, 8> named = {{
-        {"a", v.a}, {"b", v.b}, {"c", v.c}, {"d", v.d},
-        {"rapporto", v.ratio}, {"passo", v.step}, {"alfa", v.alpha}, {"beta", v.beta},
-    }};
     QStringList parts;
-    for (const auto &[name, value] : named)
-        parts << QStringLiteral("%1 %2").arg(QString::fromUtf8(name), NumberText::fromDouble(value));
+    for (const CurveField &field : CurveFields::all())
+        parts << QStringLiteral("%1 %2").arg(QString::fromUtf8(field.name), NumberText::fromDouble(values.*field.member));
     return parts.join(QStringLiteral("; "));
 }
 

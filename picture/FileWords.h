@@ -1,7 +1,8 @@
 #pragma once
 // What a picture file says of itself: the exact machine form that this version writes, and the
-// words that every version writes (the program, one caption per curve). One reader per format,
-// each refusing a file that is not a sound file of its format.
+// words that every version writes (the program, one caption per curve); and the names under which
+// a format keeps them. One reader per format, each refusing a file that is not a sound file of its
+// format.
 
 #include <QByteArray>
 #include <QString>
@@ -21,8 +22,19 @@ struct FileWords {
 // The words, or in Italian why the file cannot be read.
 using WordsReading = std::variant<FileWords, QString>;
 
+// Where a file keeps the picture's words: the names of its title, of the program that made it,
+// of the curves' captions and of the exact machine form, and the namespace of the form where the
+// format has namespaces. Each format's writer and reader take them from the table of formats.
+struct WordKeys {
+    const char *title;
+    const char *maker;
+    const char *description;
+    const char *form;
+    const char *formNamespace;
+};
+
 namespace FileWordsReader {
-WordsReading png(QIODevice &device);
-WordsReading svg(QIODevice &device);
-WordsReading pdf(QIODevice &device);
+WordsReading png(QIODevice &device, const WordKeys &keys);
+WordsReading svg(QIODevice &device, const WordKeys &keys);
+WordsReading pdf(QIODevice &device, const WordKeys &keys);
 }

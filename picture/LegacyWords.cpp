@@ -1,21 +1,19 @@
 #include "picture/LegacyWords.h"
+#include "curve/CurveFields.h"
 #include "picture/CurveCaption.h"
 #include "picture/PictureCheck.h"
+#include "runtime/NumberText.h"
 
-#include <QLocale>
 #include <QRegularExpression>
-#include <cmath>
 
 namespace {
-std::optional<double> number(const QString &text)
+// "^Curva (\d{1,9}), ([a-z ]+): a (\S+); b (\S+); ...; beta (\S+)$"
+QRegularExpression captionPattern()
 {
-    QLocale locale = text.contains(QLatin1Char(',')) ? QLocale(QLocale::Italian) : QLocale::c();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const double value = locale.toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    QStringList values;
+    for (const CurveField &field : CurveFields::all())
+        values << QString::fromUtf8(field.name) + QStringLiteral(" (\\S+)");
+    return QRegularExpression(QStringLiteral("^Curva (\\d{1,9}), ([a-z ]+): ") + values.join(QStringLiteral("; ")) + u'$');
 }
 
 QString unreadable(int line)
@@ -26,8 +24,7 @@ QString unreadable(int line)
 
 std::variant<PictureDocument, QString> LegacyWords::read(const QString &captions)
 {
-    static const QRegularExpression caption(QStringLiteral(
-        "^Curva (\\d{1,9}), ([a-z ]+): a (\\S+); b (\\S+); c (\\S+); d (\\S+); rapporto (\\S+); passo (\\S+); alfa (\\S+); beta (\\S+)$"));
+    static const QRegularExpression caption = captionPattern();
     QStringList lines = captions.split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
@@ -39,17 +36,16 @@ std::variant<PictureDocument, QString> LegacyWords::read(const QString &captions
         if (!match.hasMatch() || match.captured(1).toInt() != i + 1)
             return unreadable(int(i) + 1);
         const std::optional<int> colour = CurveCaption::colourIndex(match.captured(2));
-        double values[8];
-        for (int v = 0; v < 8; ++v) {
-            const std::optional<double> value = number(match.captured(v + 3));
+        std::array<double, CurveFields::count> values;
+        for (int v = 0; v < CurveFields::count; ++v) {
+            const std::optional<double> value = NumberText::parseWritten(match.captured(v + 3));
             if (!value)
                 return unreadable(int(i) + 1);
-            values[v] = *value;
+            values[std::size_t(v)] = *value;
         }
         if (!colour)
             return unreadable(int(i) + 1);
-        document.curves.push_back(
-            {*colour, {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]}, std::nullopt});
+        document.curves.push_back({*colour, CurveFields::fromNumbers(values), std::nullopt});
     }
     if (std::optional<QString> problem = PictureCheck::problem(document))
         return *problem;

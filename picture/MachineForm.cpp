@@ -1,4 +1,5 @@
 #include "picture/MachineForm.h"
+#include "curve/CurveFields.h"
 #include "picture/PictureCheck.h"
 
 #include <QList>
@@ -43,37 +44,24 @@ QString unreadable(int line)
     return QStringLiteral("i dati esatti del disegno sono illeggibili alla riga %1").arg(line);
 }
 
+// "curve", the colour, the eight values, the aspect factor.
 std::optional<PictureCurve> curve(const QList<QByteArray> &tokens)
 {
-    if (tokens.size() != 11)
+    if (tokens.size() != CurveFields::count + 3)
         return std::nullopt;
     const std::optional<int> colour = whole(tokens[1]);
-    double values[9];
-    for (int i = 0; i < 9; ++i) {
+    std::array<double, CurveFields::count> values;
+    for (int i = 0; i < CurveFields::count; ++i) {
         const std::optional<double> value = number(tokens[i + 2]);
         if (!value)
             return std::nullopt;
-        values[i] = *value;
+        values[std::size_t(i)] = *value;
     }
-    if (!colour)
+    const std::optional<double> incr = number(tokens.constLast());
+    if (!colour || !incr)
         return std::nullopt;
-    return PictureCurve{*colour, {values[0], values[1], values[2], values[3], values[4], values[5], values[6], values[7]}, values[8]};
+    return PictureCurve{*colour, CurveFields::fromNumbers(values), *incr};
 }
-}
-
-QByteArray MachineForm::keyword()
-{
-    return QByteArrayLiteral("elica-picture");
-}
-
-QByteArray MachineForm::svgNamespace()
-{
-    return QByteArrayLiteral("https://example.org/elica/picture");
-}
-
-QByteArray MachineForm::pdfEntry()
-{
-    return QByteArrayLiteral("ElicaPicture");
 }
 
 QByteArray MachineForm::write(const PictureDocument &document)
@@ -81,9 +69,9 @@ QByteArray MachineForm::write(const PictureDocument &document)
     QByteArray out = keyword() + ' ' + QByteArray::number(version) + '\n';
     for (const PictureCurve &c : document.curves) {
         out += "curve " + QByteArray::number(c.colour);
-        for (double value : {c.values.a, c.values.b, c.values.c, c.values.d, c.values.ratio, c.values.step,
-                             c.values.alpha, c.values.beta, c.incr.value_or(std::numeric_limits<double>::quiet_NaN())})
+        for (double value : CurveFields::numbers(c.values))
             append(out, value);
+        append(out, c.incr.value_or(std::numeric_limits<double>::quiet_NaN()));
         out += '\n';
     }
     if (document.view) {

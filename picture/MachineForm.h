@@ -17,10 +17,8 @@
 namespace MachineForm {
 constexpr int version = 1;
 // The word that opens the form, and names it where a file keeps texts under a name (PNG).
-QByteArray keyword();
-// The namespace of the SVG element that holds the form, and the PDF information entry that does.
-QByteArray svgNamespace();
-QByteArray pdfEntry();
+constexpr char keywordText[] = "elica-picture";
+inline QByteArray keyword() { return QByteArray(keywordText); }
 
 QByteArray write(const PictureDocument &document);
 

@@ -1,5 +1,4 @@
 #include "picture/PdfInfo.h"
-#include "picture/MachineForm.h"
 
 #include <QRegularExpression>
 
@@ -35,9 +34,10 @@ QByteArray PdfInfo::withInfo(const QByteArray &pdf, const Info &info)
     if (!out.endsWith('\n'))
         out += '\n';
     const qsizetype objectAt = out.size();
-    out += object + " 0 obj\n<<\n/Title " + textString(info.title) + "\n/Subject " + textString(info.subject)
-        + "\n/Creator " + textString(info.creator) + "\n/" + MachineForm::pdfEntry() + ' ' + textString(info.machineForm)
-        + "\n>>\nendobj\n";
+    out += object + " 0 obj\n<<\n";
+    for (const auto &[name, text] : info)
+        out += '/' + QByteArray(name) + ' ' + textString(text) + '\n';
+    out += ">>\nendobj\n";
     const qsizetype xrefAt = out.size();
     out += "xref\n" + object + " 1\n" + QByteArray::number(objectAt).rightJustified(10, '0') + " 00000 n \n";
     out += "trailer\n<<\n/Size " + QByteArray::number(object.toLongLong() + 1) + "\n/Root " + root.captured(1).toLatin1()

@@ -5,14 +5,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace PdfInfo {
-struct Info {
-    QString title;
-    QString subject;
-    QString creator;
-    QString machineForm;
-};
+// The entries' names (without the slash) and their texts.
+using Info = std::vector<std::pair<const char *, QString>>;
 
 // The document with an update whose information dictionary holds these entries; a document
 // whose trailer cannot be read is returned as it is.

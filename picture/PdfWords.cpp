@@ -1,5 +1,4 @@
 #include "picture/FileWords.h"
-#include "picture/MachineForm.h"
 #include "picture/PdfModule.h"
 
 #include <QCoreApplication>
@@ -24,14 +23,14 @@ PdfModule::InfoReader loadedReader()
 }
 }
 
-WordsReading FileWordsReader::pdf(QIODevice &device)
+WordsReading FileWordsReader::pdf(QIODevice &device, const WordKeys &keys)
 {
     const PdfModule::InfoReader read = loadedReader();
     if (!read)
         return QStringLiteral("manca il modulo che legge i PDF (%1)").arg(QLatin1String(PdfModule::fileName));
-    const QStringList keys = {QString::fromLatin1(MachineForm::pdfEntry()), QStringLiteral("Creator"), QStringLiteral("Subject")};
+    const QStringList names = {QString::fromLatin1(keys.form), QString::fromLatin1(keys.maker), QString::fromLatin1(keys.description)};
     QStringList values;
-    switch (read(&device, &keys, &values)) {
+    switch (read(&device, &names, &values)) {
     case PdfModule::Read:
         break;
     case PdfModule::Locked:

@@ -8,17 +8,17 @@
 #include <QPainter>
 #include <cmath>
 
-QImage Picture::imageWithWords() const
+QImage Picture::imageWithWords(const WordKeys &keys) const
 {
     QImage out = image;
     if (out.isNull()) {
         out = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         out.fill(background);
     }
-    out.setText(QStringLiteral("Title"), PictureWords::title());
-    out.setText(QStringLiteral("Software"), PictureWords::maker());
-    out.setText(QStringLiteral("Description"), PictureWords::description(document));
-    out.setText(QString::fromLatin1(MachineForm::keyword()), QString::fromLatin1(MachineForm::write(document)));
+    out.setText(QString::fromLatin1(keys.title), PictureWords::title());
+    out.setText(QString::fromLatin1(keys.maker), PictureWords::maker());
+    out.setText(QString::fromLatin1(keys.description), PictureWords::description(document));
+    out.setText(QString::fromLatin1(keys.form), QString::fromLatin1(MachineForm::write(document)));
     return out;
 }
 
@@ -53,6 +53,8 @@ void Picture::paint(QPainter &painter) const
             }
         }
     }
+    for (const PictureFill &fill : fills)
+        painter.fillRect(fill.rect, QColor::fromRgba(fill.colour));
     for (const PictureLabel &label : labels) {
         QFont font(PictureWords::labelFamily());
         font.setPixelSize(std::max(1, int(std::lround(label.pixelSize))));

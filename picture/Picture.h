@@ -3,10 +3,12 @@
 // and the document that says how it was made.
 
 #include "curve/PictureDocument.h"
+#include "picture/FileWords.h"
 
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <vector>
@@ -22,6 +24,12 @@ struct PictureLabel {
     double pixelSize;
 };
 
+// A rectangle filled over the marks, in logical pixels, in a colour that may let them show through.
+struct PictureFill {
+    QRectF rect;
+    QRgb colour; // with its alpha
+};
+
 struct Picture {
     // In logical pixels.
     QSize size;
@@ -30,13 +38,14 @@ struct Picture {
     QColor background;
     // Lines and dots in logical pixels, in drawing order; owned by whoever made the picture.
     const PictureRecord *marks = nullptr;
+    std::vector<PictureFill> fills;
     std::vector<PictureLabel> labels;
     PictureDocument document;
 
-    // The image with the words as text entries and the machine form under its keyword.
-    QImage imageWithWords() const;
-    // Background, lines, the dots on the picture and the labels, in drawing order, one logical
-    // pixel to one unit of the painter.
+    // The image with the words and the machine form as text entries under the keys given.
+    QImage imageWithWords(const WordKeys &keys) const;
+    // Background, lines and the dots on the picture in drawing order, the fills, then the labels,
+    // one logical pixel to one unit of the painter.
     void paint(QPainter &painter) const;
 };
 

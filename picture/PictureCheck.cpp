@@ -1,33 +1,25 @@
 #include "picture/PictureCheck.h"
+#include "curve/AspectFactor.h"
+#include "curve/CurveChecks.h"
 #include "runtime/NumberText.h"
 
-#include <array>
 #include <cmath>
 
 namespace {
-// The calibration gives 0,51 and then 0,51 + 0,02 for each step of its bar, up to 1,11.
-constexpr double lowestIncr = 0.51;
-constexpr double highestIncr = 1.11;
-constexpr double incrSlack = 1e-9;
-
 std::optional<QString> curveProblem(int number, const PictureCurve &curve)
 {
     if (curve.colour < 0 || curve.colour > 15)
         return QStringLiteral("la curva %1 ha il colore %2, fuori dalla tavolozza (da 0 a 15)").arg(number).arg(curve.colour);
-    const CurveValues &v = curve.values;
-    const std::array<std::pair<const char *, double>, 8> named = {{
-        {"a", v.a}, {"b", v.b}, {"c", v.c}, {"d", v.d},
-        {"rapporto", v.ratio}, {"passo", v.step}, {"alfa", v.alpha}, {"beta", v.beta},
-    }};
-    for (const auto &[name, value] : named)
-        if (!std::isfinite(value))
-            return QStringLiteral("nella curva %1 il valore %2 non è un numero").arg(number).arg(QString::fromUtf8(name));
-    if (v.ratio == 0)
+    for (const CurveField &field : CurveFields::all())
+        if (!std::isfinite(curve.values.*field.member))
+            return QStringLiteral("nella curva %1 il valore %2 non è un numero").arg(number).arg(QString::fromUtf8(field.name));
+    if (!CurveChecks::ratioAllowed(curve.values.ratio))
         return QStringLiteral("nella curva %1 il rapporto è 0, e deve essere diverso da 0").arg(number);
-    if (curve.incr && !(*curve.incr >= lowestIncr - incrSlack && *curve.incr <= highestIncr + incrSlack))
+    if (curve.incr && !AspectFactor::givenByCalibration(*curve.incr))
         return QStringLiteral("la curva %1 ha il fattore %2, fuori dalla calibrazione (da %3 a %4)")
             .arg(number)
-            .arg(NumberText::fromDouble(*curve.incr), NumberText::fromDouble(lowestIncr), NumberText::fromDouble(highestIncr));
+            .arg(NumberText::fromDouble(*curve.incr), NumberText::fromDouble(AspectFactor::initial),
+                 NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::lastStep)));
     return std::nullopt;
 }
 }

@@ -2,17 +2,13 @@
 #include "picture/MachineForm.h"
 #include "picture/PdfInfo.h"
 #include "picture/Picture.h"
-#include "picture/PictureFormats.h"
 #include "runtime/PictureRecord.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QFileInfo>
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 constexpr int logicalDpi = 96;
@@ -22,6 +18,7 @@ QByteArray number(double value)
     return QByteArray::number(value, 'g', 8);
 }
 
+// Without its alpha: "#rrggbb".
 QByteArray colourText(QRgb rgb)
 {
     return QColor::fromRgb(rgb).name().toLatin1();
@@ -56,36 +53,34 @@ void appendDots(QByteArray &out, const PictureRecord &record, const PictureRecor
     out += "\"/>\n";
 }
 
+void appendFill(QByteArray &out, const PictureFill &fill)
+{
+    out += "<rect stroke=\"none\" x=\"" + number(fill.rect.x()) + "\" y=\"" + number(fill.rect.y()) + "\" width=\""
+        + number(fill.rect.width()) + "\" height=\"" + number(fill.rect.height()) + "\" fill=\"" + colourText(fill.colour) + '"';
+    if (qAlpha(fill.colour) != 255)
+        out += " fill-opacity=\"" + number(qAlpha(fill.colour) / 255.0) + '"';
+    out += "/>\n";
+}
+
 void appendLabel(QByteArray &out, const PictureLabel &label)
 {
     out += "<text x=\"" + number(label.baseline.x()) + "\" y=\"" + number(label.baseline.y()) + "\" font-family=\""
         + escaped(PictureWords::labelFamily()) + "\" font-size=\"" + number(label.pixelSize) + "\" fill=\""
         + colourText(label.colour) + "\">" + escaped(label.text) + "</text>\n";
 }
-
-QString reason(const QFileDevice &file, const QString &path)
-{
-    const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (!folder.exists())
-        return QStringLiteral("la cartella %1 non esiste").arg(QDir::toNativeSeparators(folder.filePath()));
-    if (!folder.isDir())
-        return QStringLiteral("%1 non è una cartella").arg(QDir::toNativeSeparators(folder.filePath()));
-    if (file.error() == QFileDevice::PermissionsError)
-        return QStringLiteral("permesso negato");
-    return file.errorString();
-}
 }
 
-QByteArray PictureFiles::png(const Picture &picture)
+QByteArray PictureFiles::png(const Picture &picture, const WordKeys &keys)
 {
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(picture.imageWithWords());
+    QImageWriter(&buffer, "png").write(picture.imageWithWords(keys));
     return out;
 }
 
-QByteArray PictureFiles::svg(const Picture &picture)
+// The program's name and version open the description, a line of their own.
+QByteArray PictureFiles::svg(const Picture &picture, const WordKeys &keys)
 {
     const QByteArray w = QByteArray::number(picture.size.width());
     const QByteArray h = QByteArray::number(picture.size.height());
@@ -94,11 +89,15 @@ QByteArray PictureFiles::svg(const Picture &picture)
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h
         + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
-    out += "<title>" + escaped(PictureWords::title()) + "</title>\n";
-    out += "<desc>" + escaped(PictureWords::maker() + QLatin1Char('\n') + PictureWords::description(picture.document))
-        + "</desc>\n";
-    out += "<metadata><picture xmlns=\"" + MachineForm::svgNamespace() + "\">"
-        + escaped(QString::fromLatin1(MachineForm::write(picture.document))) + "</picture></metadata>\n";
+    const auto element = [](const char *name, const QString &text, const QByteArray &attributes = {}) {
+        return '<' + QByteArray(name) + attributes + '>' + escaped(text) + "</" + name + ">";
+    };
+    out += element(keys.title, PictureWords::title()) + '\n';
+    out += element(keys.description, PictureWords::maker() + QLatin1Char('\n') + PictureWords::description(picture.document)) + '\n';
+    out += "<metadata>"
+        + element(keys.form, QString::fromLatin1(MachineForm::write(picture.document)),
+                  " xmlns=\"" + QByteArray(keys.formNamespace) + '"')
+        + "</metadata>\n";
     // Fills say they have no outline: some renderers draw one otherwise.
     out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(picture.background.rgb())
         + "\"/>\n";
@@ -110,13 +109,15 @@ QByteArray PictureFiles::svg(const Picture &picture)
                 appendDots(out, *picture.marks, run);
         }
     }
+    for (const PictureFill &fill : picture.fills)
+        appendFill(out, fill);
     for (const PictureLabel &label : picture.labels)
         appendLabel(out, label);
     out += "</svg>\n";
     return out;
 }
 
-QByteArray PictureFiles::pdf(const Picture &picture)
+QByteArray PictureFiles::pdf(const Picture &picture, const WordKeys &keys)
 {
     QByteArray out;
     {
@@ -133,17 +134,8 @@ QByteArray PictureFiles::pdf(const Picture &picture)
         QPainter painter(&writer);
         picture.paint(painter);
     }
-    return PdfInfo::withInfo(out, {PictureWords::title(), PictureWords::description(picture.document), PictureWords::maker(),
-                                   QString::fromLatin1(MachineForm::write(picture.document))});
-}
-
-std::optional<QString> PictureFiles::save(const Picture &picture, const QString &path, Format format)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return reason(file, path);
-    const QByteArray content = PictureFormats::of(format).write(picture);
-    if (file.write(content) != content.size() || !file.commit())
-        return reason(file, path);
-    return std::nullopt;
+    return PdfInfo::withInfo(out, {{keys.title, PictureWords::title()},
+                                   {keys.description, PictureWords::description(picture.document)},
+                                   {keys.maker, PictureWords::maker()},
+                                   {keys.form, QString::fromLatin1(MachineForm::write(picture.document))}});
 }

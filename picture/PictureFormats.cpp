@@ -1,4 +1,7 @@
 #include "picture/PictureFormats.h"
+#include "picture/MachineForm.h"
+#include "picture/PictureFiles.h"
+#include "picture/SavedFile.h"
 
 #include <QFileInfo>
 
@@ -21,10 +24,18 @@ bool isSvg(const QByteArray &head)
     return text.startsWith("<?xml") || text.startsWith("<svg") || text.startsWith("<!--");
 }
 
+using PictureFormats::Format;
 const std::array<PictureFormats::Entry, 3> table = {{
-    {PictureFiles::Format::Png, "png", "PNG", "Immagine PNG (*.png)", PictureFiles::png, isPng, FileWordsReader::png},
-    {PictureFiles::Format::Svg, "svg", "SVG", "Disegno SVG (*.svg)", PictureFiles::svg, isSvg, FileWordsReader::svg},
-    {PictureFiles::Format::Pdf, "pdf", "PDF", "Documento PDF (*.pdf)", PictureFiles::pdf, isPdf, FileWordsReader::pdf},
+    {Format::Png, "png", "PNG", "Immagine PNG (*.png)",
+     {"Title", "Software", "Description", MachineForm::keywordText, nullptr},
+     PictureFiles::png, isPng, FileWordsReader::png},
+    // The program's name and version open the description.
+    {Format::Svg, "svg", "SVG", "Disegno SVG (*.svg)",
+     {"title", "desc", "desc", "picture", "https://example.org/elica/picture"},
+     PictureFiles::svg, isSvg, FileWordsReader::svg},
+    {Format::Pdf, "pdf", "PDF", "Documento PDF (*.pdf)",
+     {"Title", "Creator", "Subject", "ElicaPicture", nullptr},
+     PictureFiles::pdf, isPdf, FileWordsReader::pdf},
 }};
 }
 
@@ -33,7 +44,7 @@ const std::array<PictureFormats::Entry, 3> &PictureFormats::all()
     return table;
 }
 
-const PictureFormats::Entry &PictureFormats::of(PictureFiles::Format format)
+const PictureFormats::Entry &PictureFormats::of(Format format)
 {
     for (const Entry &entry : table)
         if (entry.format == format)
@@ -72,4 +83,9 @@ QStringList PictureFormats::openFilters()
     for (const Entry &entry : table)
         patterns << QStringLiteral("*.") + QLatin1String(entry.extension);
     return {QStringLiteral("Immagini di Elica (%1)").arg(patterns.join(QLatin1Char(' '))), QStringLiteral("Tutti i file (*)")};
+}
+
+std::optional<QString> PictureFormats::save(const Picture &picture, const QString &path, Format format)
+{
+    return SavedFile::write(path, of(format).write(picture));
 }

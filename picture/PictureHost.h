@@ -1,6 +1,5 @@
 #pragma once
-// What a picture menu works on: the picture that a window shows, and how that window takes a
-// picture opened from a file.
+// What a picture menu works on: the picture that a window shows.
 
 #include "picture/Picture.h"
 
@@ -9,7 +8,4 @@ public:
     virtual ~PictureHost() = default;
     // The picture as it is shown now.
     virtual Picture picture() = 0;
-    virtual bool holdsCurves() const = 0;
-    // Replaces the picture by a file's; the document has passed every check.
-    virtual void open(const PictureDocument &document) = 0;
 };

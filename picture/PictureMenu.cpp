@@ -1,12 +1,14 @@
 #include "picture/PictureMenu.h"
+#include "curve/PictureNews.h"
+#include "picture/LastFolder.h"
 #include "picture/Picture.h"
-#include "picture/PictureDialogs.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureHost.h"
 #include "picture/PicturePrint.h"
 #include "picture/PictureReader.h"
-#include "runtime/MessageBox.h"
+#include "runtime/Dialogs.h"
 #include "runtime/Program.h"
+#include "runtime/Single.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -37,6 +39,7 @@ QString droppedFile(const QMimeData *data)
 PictureMenu::PictureMenu(QWidget &window, PictureHost &host)
     : QObject(&window), m_window(window), m_host(host), m_menu(new QMenu(&window))
 {
+    setObjectName(QStringLiteral("PictureMenu"));
     addEntry(QStringLiteral("Apri immagine…"), QKeySequence(QStringLiteral("Ctrl+O")), [this] { open(); });
     addEntry(QStringLiteral("Salva immagine…"), QKeySequence(QStringLiteral("Ctrl+S")), [this] { save(); });
     addEntry(QStringLiteral("Copia immagine"), QKeySequence(QStringLiteral("Ctrl+C")), [this] { copy(); });
@@ -116,6 +119,11 @@ QPoint PictureMenu::keyboardPlace() const
     return m_window.mapToGlobal(m_window.rect().center());
 }
 
+QString PictureMenu::failedSave(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Impossibile salvare l'immagine %1: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
 QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now)
 {
     return QDir(folder).filePath(now.toString(QStringLiteral("'elica-'yyyy-MM-dd-HHmmss'.png'")));
@@ -124,31 +132,32 @@ QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now)
 void PictureMenu::open()
 {
     const std::optional<QString> path =
-        PictureDialogs::askOpen(&m_window, PictureDialogs::folder(), PictureFormats::openFilters());
+        Dialogs::program().askOpen(&m_window, QStringLiteral("Apri immagine"), LastFolder::get(), PictureFormats::openFilters());
     if (path)
         openPath(*path);
 }
 
 void PictureMenu::openPath(const QString &path)
 {
-    PictureDialogs::rememberFolderOf(path);
+    LastFolder::rememberOf(path);
     const PictureReader::Reading reading = PictureReader::read(path);
     if (const QString *why = std::get_if<QString>(&reading)) {
-        showMessage(QStringLiteral("Impossibile aprire l'immagine «%1»: %2").arg(QDir::toNativeSeparators(path), *why));
+        Dialogs::program().message(PictureReader::refusal(path, *why));
         return;
     }
-    if (m_host.holdsCurves()
-        && !askYesNo(QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
-                         .arg(QFileInfo(path).fileName())))
+    PictureNews &news = Single::instance<PictureNews>();
+    if (!news.curves().empty()
+        && !Dialogs::program().question(QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
+                                            .arg(QFileInfo(path).fileName())))
         return;
-    m_host.open(std::get<PictureDocument>(reading));
+    news.tellOpened(std::get<PictureDocument>(reading));
 }
 
 void PictureMenu::save()
 {
     const QStringList filters = PictureFormats::saveFilters();
-    const std::optional<PictureDialogs::SaveChoice> choice =
-        PictureDialogs::askSave(&m_window, suggestedPath(PictureDialogs::folder(), QDateTime::currentDateTime()), filters);
+    const std::optional<Dialogs::SaveChoice> choice = Dialogs::program().askSave(
+        &m_window, QStringLiteral("Salva immagine"), suggestedPath(LastFolder::get(), QDateTime::currentDateTime()), filters);
     if (!choice)
         return;
     QString path = choice->path;
@@ -158,18 +167,18 @@ void PictureMenu::save()
         if (QFileInfo(path).suffix().isEmpty())
             path += QLatin1Char('.') + QLatin1String(format->extension);
     }
-    if (const std::optional<QString> failure = PictureFiles::save(m_host.picture(), path, format->format))
-        showMessage(QStringLiteral("Impossibile salvare l'immagine %1: %2").arg(QDir::toNativeSeparators(path), *failure));
+    if (const std::optional<QString> failure = PictureFormats::save(m_host.picture(), path, format->format))
+        Dialogs::program().message(failedSave(path, *failure));
     else
-        PictureDialogs::rememberFolderOf(path);
+        LastFolder::rememberOf(path);
 }
 
 void PictureMenu::copy()
 {
     const Picture picture = m_host.picture();
     auto *data = new QMimeData;
-    data->setImageData(picture.imageWithWords());
-    data->setData(QStringLiteral("image/svg+xml"), PictureFiles::svg(picture));
+    data->setImageData(picture.imageWithWords(PictureFormats::of(PictureFormats::Format::Png).keys));
+    data->setData(QStringLiteral("image/svg+xml"), PictureFormats::of(PictureFormats::Format::Svg).write(picture));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -178,13 +187,13 @@ void PictureMenu::print()
     const Picture picture = m_host.picture();
     QPrinter printer(QPrinter::HighResolution);
     PicturePrint::prepare(printer, picture);
-    if (!PictureDialogs::askPrint(&m_window, printer))
+    if (!Dialogs::program().askPrint(&m_window, printer))
         return;
     if (PicturePrint::print(printer, picture))
         return;
     if (printer.outputFileName().isEmpty())
-        showMessage(QStringLiteral("Impossibile stampare l'immagine: la stampante non la accetta."));
+        Dialogs::program().message(QStringLiteral("Impossibile stampare l'immagine: la stampante non la accetta."));
     else
-        showMessage(QStringLiteral("Impossibile stampare l'immagine nel file %1.")
+        Dialogs::program().message(QStringLiteral("Impossibile stampare l'immagine nel file %1.")
                         .arg(QDir::toNativeSeparators(printer.outputFileName())));
 }

@@ -3,6 +3,7 @@
 #include "picture/MachineForm.h"
 #include "picture/PictureFormats.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -54,4 +55,9 @@ PictureReader::Reading PictureReader::read(QIODevice &device, const QString &nam
     if (words.maker.startsWith(QStringLiteral("Elica ")))
         return LegacyWords::read(words.curves);
     return QStringLiteral("il file non è un'immagine di Elica: non dice quali curve contiene");
+}
+
+QString PictureReader::refusal(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Impossibile aprire l'immagine «%1»: %2").arg(QDir::toNativeSeparators(path), reason);
 }

@@ -21,4 +21,7 @@ using Reading = std::variant<PictureDocument, QString>;
 Reading read(const QString &path);
 // The content of a file named name (whose extension must agree with the content).
 Reading read(QIODevice &device, const QString &name);
+
+// "Impossibile aprire l'immagine «PATH»: REASON", as every refusal of a file says it.
+QString refusal(const QString &path, const QString &reason);
 }

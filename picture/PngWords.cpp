@@ -1,5 +1,4 @@
 #include "picture/FileWords.h"
-#include "picture/MachineForm.h"
 
 #include <QImageReader>
 #include <QtEndian>
@@ -29,7 +28,7 @@ bool chunksFit(QIODevice &device)
 
 // The whole image is decoded, not only the texts before it: a file cut short or damaged in its
 // pixels is refused like any other damaged file.
-WordsReading FileWordsReader::png(QIODevice &device)
+WordsReading FileWordsReader::png(QIODevice &device, const WordKeys &keys)
 {
     if (!chunksFit(device) || !device.seek(0))
         return QStringLiteral("l'immagine PNG è danneggiata o incompleta (le sue parti non tornano con la sua lunghezza)");
@@ -38,10 +37,10 @@ WordsReading FileWordsReader::png(QIODevice &device)
     if (!reader.read(&image))
         return QStringLiteral("l'immagine PNG è danneggiata o incompleta (%1)").arg(reader.errorString());
     FileWords words;
-    const QString form = image.text(QString::fromLatin1(MachineForm::keyword()));
+    const QString form = image.text(QString::fromLatin1(keys.form));
     if (!form.isEmpty())
         words.machineForm = form.toLatin1();
-    words.maker = image.text(QStringLiteral("Software"));
-    words.curves = image.text(QStringLiteral("Description"));
+    words.maker = image.text(QString::fromLatin1(keys.maker));
+    words.curves = image.text(QString::fromLatin1(keys.description));
     return words;
 }

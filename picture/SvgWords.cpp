@@ -1,5 +1,4 @@
 #include "picture/FileWords.h"
-#include "picture/MachineForm.h"
 
 #include <QXmlStreamReader>
 
@@ -14,7 +13,7 @@ enum class Collecting { Nothing, Desc, Form };
 // Read as a stream to its end, so that a file cut short or not well formed is refused. A document
 // type declaration is refused before any of it is used: Elica writes none, and its entities are
 // the way XML is made to grow without end or to reach for other files.
-WordsReading FileWordsReader::svg(QIODevice &device)
+WordsReading FileWordsReader::svg(QIODevice &device, const WordKeys &keys)
 {
     QXmlStreamReader xml(&device);
     QString desc, form;
@@ -32,13 +31,13 @@ WordsReading FileWordsReader::svg(QIODevice &device)
             const bool svg = xml.namespaceUri() == svgNamespace;
             if (depth == 1 && !(svg && xml.name() == QLatin1String("svg")))
                 return QStringLiteral("il file non è un disegno SVG");
-            if (depth == 2 && svg && xml.name() == QLatin1String("desc") && !seenDesc) {
+            if (depth == 2 && svg && xml.name() == QLatin1String(keys.description) && !seenDesc) {
                 seenDesc = true;
                 collecting = Collecting::Desc;
             } else if (depth == 2 && svg && xml.name() == QLatin1String("metadata")) {
                 inMetadata = true;
-            } else if (depth == 3 && inMetadata && xml.name() == QLatin1String("picture")
-                       && xml.namespaceUri() == QLatin1String(MachineForm::svgNamespace()) && !seenForm) {
+            } else if (depth == 3 && inMetadata && xml.name() == QLatin1String(keys.form)
+                       && xml.namespaceUri() == QLatin1String(keys.formNamespace) && !seenForm) {
                 seenForm = true;
                 collecting = Collecting::Form;
             } else {

@@ -7,10 +7,11 @@ target_sources(elica_core PRIVATE
   picture/PdfInfo.h picture/PdfInfo.cpp
   picture/PictureFiles.h picture/PictureFiles.cpp
   picture/FileWords.h picture/PngWords.cpp picture/SvgWords.cpp picture/PdfWords.cpp picture/PdfModule.h
+  picture/SavedFile.h picture/SavedFile.cpp
   picture/PictureFormats.h picture/PictureFormats.cpp
   picture/PictureReader.h picture/PictureReader.cpp
   picture/PicturePrint.h picture/PicturePrint.cpp
-  picture/PictureDialogs.h picture/PictureDialogs.cpp
+  picture/LastFolder.h picture/LastFolder.cpp
   picture/PictureHost.h
   picture/PictureMenu.h picture/PictureMenu.cpp
 )

@@ -14,6 +14,17 @@ std::optional<double> NumberText::parse(const QString &text)
     return value;
 }
 
+std::optional<double> NumberText::parseWritten(const QString &text)
+{
+    QLocale locale = text.contains(QLatin1Char(',')) ? QLocale(QLocale::Italian) : QLocale::c();
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 bool NumberText::isNumeric(const QString &text)
 {
     return parse(text).has_value();

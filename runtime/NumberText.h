@@ -9,6 +9,10 @@ namespace NumberText {
 // separator, group separators, sign, exponent, surrounding blanks).
 std::optional<double> parse(const QString &text);
 
+// A number as a file or a command line writes it, whatever the user's locale: with a decimal
+// comma (Italian) or a decimal point, without group separators; finite.
+std::optional<double> parseWritten(const QString &text);
+
 // The numeric test: exactly the texts that parse() converts.
 bool isNumeric(const QString &text);
 

@@ -1,6 +1,6 @@
 #include "runtime/Program.h"
 #include "runtime/Failure.h"
-#include "runtime/MessageBox.h"
+#include "runtime/Dialogs.h"
 
 #include <QApplication>
 #include <QString>
@@ -17,7 +17,7 @@ Program::Terminator &terminator()
 
 void fail(const QString &name)
 {
-    showMessage(QStringLiteral("Errore di esecuzione: %1").arg(name));
+    Dialogs::program().message(QStringLiteral("Errore di esecuzione: %1").arg(name));
     Program::end(1);
 }
 }

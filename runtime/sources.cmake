@@ -12,7 +12,7 @@ target_sources(elica_core PRIVATE
   runtime/Clip.h runtime/Clip.cpp
   runtime/PictureRecord.h runtime/PictureRecord.cpp
   runtime/Surface.h runtime/Surface.cpp
-  runtime/MessageBox.h runtime/MessageBox.cpp
+  runtime/Dialogs.h runtime/Dialogs.cpp
   runtime/Program.h runtime/Program.cpp
   runtime/ScreenFlow.h runtime/ScreenFlow.cpp
   runtime/AccessibleText.h runtime/AccessibleText.cpp
@@ -22,6 +22,7 @@ target_sources(elica_core PRIVATE
   runtime/FocusFrame.h runtime/FocusFrame.cpp
   runtime/ArrowKeys.h runtime/ArrowKeys.cpp
   runtime/Screen.h runtime/Screen.cpp
+  runtime/ProgramIcon.h runtime/ProgramIcon.cpp
   runtime/Single.h runtime/Single.cpp
-  runtime/CommandLine.h runtime/CommandLine.cpp
+  runtime/SinglePrecision.h
 )

@@ -6,10 +6,12 @@
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
+#include "picture/PictureMenu.h"
 #include "runtime/Single.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -37,6 +39,20 @@ inline Form4 &drawingScreen(QSize pixels = QSize(1280, 960), double incr = 0.75)
     return form;
 }
 
+// A window's picture menu and the 3D view's parts, as the windows name them.
+inline PictureMenu &menuOf(const QWidget &window)
+{
+    return *window.findChild<PictureMenu *>(QStringLiteral("PictureMenu"));
+}
+inline ViewArea &areaOf(const View3D &view)
+{
+    return *view.findChild<ViewArea *>(QStringLiteral("ViewArea"));
+}
+inline QString statusOf(const View3D &view)
+{
+    return view.findChild<QLabel *>(QStringLiteral("status"))->text();
+}
+
 // Everything a refused file must leave as it was: the curves, the colour counter, the fields'
 // texts and colours, the picture and the 3D view's angles.
 struct OpenedState {
@@ -53,7 +69,7 @@ inline OpenedState openedState(Form4 &form)
     QStringList fields;
     for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
         fields << field->text() + QLatin1Char('/') + field->palette().color(QPalette::Base).name();
-    return {form.curves(), set.Miocolor, fields, form.surface().image(), Single::instance<View3D>().area().turntable().angles()};
+    return {form.curves(), set.Miocolor, fields, form.surface().image(), areaOf(Single::instance<View3D>()).turntable().angles()};
 }
 
 // The tool's standard output; empty when it is missing or fails.

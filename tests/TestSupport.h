@@ -1,35 +1,57 @@
 #pragma once
-// What the screen tests share: the program's message boxes, questions and ending
-// recorded instead of shown; questions are answered as the test says.
+// What the screen tests share: the program's message boxes and questions answered by the test
+// instead of the user, its file and print dialogs answered by the test where it says so, and its
+// ending recorded.
 
-#include "runtime/MessageBox.h"
+#include "runtime/Dialogs.h"
 #include "runtime/Program.h"
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
-class ProgramRecorder {
+class ProgramRecorder : public Dialogs {
 public:
     ProgramRecorder()
     {
         Program::resetEnding();
-        MessageBox::setPresenter([this](const QString &prompt) { messages << prompt; });
-        MessageBox::setAsker([this](const QString &question) {
-            questions << question;
-            return answer;
-        });
+        Dialogs::give(this);
         Program::setTerminator([this](int status) { endings << status; });
     }
-    ~ProgramRecorder()
+    ~ProgramRecorder() override
     {
-        MessageBox::setPresenter({});
-        MessageBox::setAsker({});
         Program::setTerminator({});
         Program::resetEnding();
+    }
+
+    void message(const QString &prompt) override { messages << prompt; }
+    bool question(const QString &question) override
+    {
+        questions << question;
+        return answer;
+    }
+
+    std::optional<SaveChoice> askSave(QWidget *parent, const QString &title, const QString &suggested,
+                                      const QStringList &filters) override
+    {
+        return save ? save(parent, suggested, filters) : Dialogs::askSave(parent, title, suggested, filters);
+    }
+    std::optional<QString> askOpen(QWidget *parent, const QString &title, const QString &folder,
+                                   const QStringList &filters) override
+    {
+        return open ? open(parent, folder, filters) : Dialogs::askOpen(parent, title, folder, filters);
+    }
+    bool askPrint(QWidget *parent, QPrinter &printer) override
+    {
+        return print ? print(parent, printer) : Dialogs::askPrint(parent, printer);
     }
 
     QStringList messages;
     QStringList questions;
     bool answer = false;
     QList<int> endings;
+    // In place of the toolkit's dialogs, where set.
+    std::function<std::optional<SaveChoice>(QWidget *parent, const QString &suggested, const QStringList &filters)> save;
+    std::function<std::optional<QString>(QWidget *parent, const QString &folder, const QStringList &filters)> open;
+    std::function<bool(QWidget *parent, QPrinter &printer)> print;
 };

@@ -7,6 +7,7 @@
 #include "runtime/NumberText.h"
 #include "runtime/ScreenFlow.h"
 #include "runtime/Single.h"
+#include "runtime/SinglePrecision.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,8 +86,8 @@ void CalibrationTest::figure()
     CirclePoints points;
     const std::vector<CirclePoint> &circle = points.forP1(form.P1);
     QCOMPARE(circle.size(), std::size_t(3600));
-    const auto plottedX = [&](const CirclePoint &point) { return float(double(form.CX) + point.XR); };
-    const auto plottedY = [&](const CirclePoint &point) { return float(double(form.CY) + point.YR); };
+    const auto plottedX = [&](const CirclePoint &point) { return toSingle(double(form.CX) + point.XR); };
+    const auto plottedY = [&](const CirclePoint &point) { return toSingle(double(form.CY) + point.YR); };
     QCOMPARE(plottedX(circle.front()), rightmost);
     QCOMPARE(plottedY(circle.front()), centreY);
     const auto [minX, maxX] = std::minmax_element(circle.cbegin(), circle.cend(),

@@ -8,6 +8,7 @@
 #include "runtime/Angles.h"
 #include "runtime/Palette.h"
 #include "runtime/Single.h"
+#include "runtime/SinglePrecision.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -194,7 +195,7 @@ void CurveTest::defaultCurveDots()
 
     // The screen's variables keep the last point: rho 720, mu 360.
     QCOMPARE((CurveModel::Point{form.X, form.Y, form.Z}), points.back());
-    QCOMPARE(dots.corners.last(), recordedCorner(form.surface(), float(form.M + double(form.CX)), float(form.N + double(form.CY))));
+    QCOMPARE(dots.corners.last(), recordedCorner(form.surface(), toSingle(form.M + double(form.CX)), toSingle(form.N + double(form.CY))));
 }
 
 void CurveTest::curveDotsToTheLastBit_data()
@@ -240,8 +241,8 @@ void CurveTest::curveDotsToTheLastBit()
     // Exact comparisons: a bit lost anywhere in the chain shows here.
     const CurveModel::Point point = modelPoints({})[std::size_t(index)];
     const Projection::Displacement moved = Projection::transform(point.X, point.Y, point.Z, {form.CA, form.SA, form.CB, form.SB});
-    const float plottedX = float(moved.M + double(form.CX));
-    const float plottedY = float(moved.N + double(form.CY));
+    const float plottedX = toSingle(moved.M + double(form.CX));
+    const float plottedY = toSingle(moved.N + double(form.CY));
     const QString got = QString::asprintf("got %.17g %.17g %.17g, plotted at %.9g %.9g", point.X, point.Y, point.Z,
                                           double(plottedX), double(plottedY));
     QVERIFY2(point.X == X && point.Y == Y && point.Z == Z, qPrintable(got));
@@ -249,7 +250,7 @@ void CurveTest::curveDotsToTheLastBit()
     QCOMPARE(recordedDots(form.surface().record()).corners[index], recordedCorner(form.surface(), x, y));
     if (index == dotsPerCurve - 1) {
         QVERIFY(form.X == X && form.Y == Y && form.Z == Z);
-        QVERIFY(float(form.M + double(form.CX)) == x && float(form.N + double(form.CY)) == y);
+        QVERIFY(toSingle(form.M + double(form.CX)) == x && toSingle(form.N + double(form.CY)) == y);
     }
 }
 

@@ -1,12 +1,12 @@
 // The program frame: when activation handlers run, single screens, the
 // navigation between screens, ending the program and the failure path.
+#include "TestSupport.h"
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "pages/DocumentView.h"
 #include "pages/Form1.h"
 #include "parameters/Form3.h"
 #include "runtime/Failure.h"
-#include "runtime/MessageBox.h"
 #include "runtime/Program.h"
 #include "runtime/Screen.h"
 #include "runtime/ScreenFlow.h"
@@ -65,22 +65,18 @@ private slots:
     void introCarriesTheProgramIcon();
 
 private:
-    QStringList m_messages;
-    QList<int> m_endings;
+    std::unique_ptr<ProgramRecorder> m_program;
 };
 
 void FrameTest::init()
 {
-    m_messages.clear();
-    m_endings.clear();
-    Program::resetEnding();
-    MessageBox::setPresenter([this](const QString &prompt) { m_messages << prompt; });
-    Program::setTerminator([this](int status) { m_endings << status; });
+    m_program = std::make_unique<ProgramRecorder>();
 }
 
 void FrameTest::cleanup()
 {
     Single::destroyAll();
+    m_program.reset();
 }
 
 void FrameTest::showRunsActivationOnce()
@@ -156,7 +152,7 @@ void FrameTest::closeControlKeepsTheScreen()
     QVERIFY(!calibration.isVisible());
     QVERIFY(Single::exists<Form2>());
     QCOMPARE(calibration.HScroll1->value(), 5);
-    QVERIFY(m_endings.isEmpty());
+    QVERIFY(m_program->endings.isEmpty());
 
     showAndWait(calibration);
     QVERIFY(calibration.isVisible());
@@ -192,7 +188,7 @@ void FrameTest::navigation()
 
     // Refused at 0.51, accepted once the bar is moved.
     QTest::mouseClick(calibration.Command1, Qt::LeftButton);
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
+    QCOMPARE(m_program->messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
     QVERIFY(!Single::exists<Form3>());
     calibration.HScroll1->setValue(2);
     QTest::mouseClick(calibration.Command1, Qt::LeftButton);
@@ -213,8 +209,8 @@ void FrameTest::navigation()
     for (QWidget *screen : {static_cast<QWidget *>(&intro), static_cast<QWidget *>(&calibration),
                             static_cast<QWidget *>(&parameters), static_cast<QWidget *>(&drawing)})
         QVERIFY(screen->isVisible());
-    QVERIFY(m_endings.isEmpty());
-    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_program->endings.isEmpty());
+    QCOMPARE(m_program->messages.size(), 1);
 }
 
 void FrameTest::esciEndsTheProgram_data()
@@ -233,13 +229,13 @@ void FrameTest::esciEndsTheProgram()
                                     : Single::instance<Form4>().Command3;
     QCOMPARE(esci->text(), QStringLiteral("ESCI"));
     esci->click();
-    QCOMPARE(m_endings, QList<int>{0});
+    QCOMPARE(m_program->endings, QList<int>{0});
 
     // Once ending, no further handler runs.
     Single::instance<Form3>().Text1->setText(QStringLiteral("x"));
     Single::instance<Form3>().Command2->click();
-    QVERIFY(m_messages.isEmpty());
-    QCOMPARE(m_endings, QList<int>{0});
+    QVERIFY(m_program->messages.isEmpty());
+    QCOMPARE(m_program->endings, QList<int>{0});
 }
 
 void FrameTest::closingTheIntroScreenDoesNotEndTheProgram()
@@ -270,8 +266,8 @@ void FrameTest::failureEndsTheProgramAfterAMessage()
         throw Failure::overflow();
     });
     QCOMPARE(ran, 1);
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Errore di esecuzione: Overflow")});
-    QCOMPARE(m_endings, QList<int>{1});
+    QCOMPARE(m_program->messages, QStringList{QStringLiteral("Errore di esecuzione: Overflow")});
+    QCOMPARE(m_program->endings, QList<int>{1});
 
     Program::handle([&] { ++ran; });
     QCOMPARE(ran, 1);
@@ -284,7 +280,7 @@ void FrameTest::failureLeavesTheEventLoopWithAnErrorStatus()
     QTimer::singleShot(0, qApp, [] { Program::handle([] { throw Failure::invalidArgument(); }); });
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 1);
-    QCOMPARE(m_messages, QStringList{QStringLiteral("Errore di esecuzione: Chiamata di routine o argomento non validi")});
+    QCOMPARE(m_program->messages, QStringList{QStringLiteral("Errore di esecuzione: Chiamata di routine o argomento non validi")});
 }
 
 void FrameTest::buttonsAtTheirDesignPlaces_data()

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
 #include "picture/MachineForm.h"
-#include "picture/PictureDialogs.h"
+#include "picture/LastFolder.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureMenu.h"
 #include "picture/PictureReader.h"
@@ -18,7 +18,7 @@
 #include <bit>
 
 namespace {
-using PictureFiles::Format;
+using PictureFormats::Format;
 const QSize pictureSize(320, 240);
 
 // Three curves as "AVANTI" draws them: the counter at 13 makes them 14, 15 and, wrapped, 1.
@@ -58,7 +58,7 @@ QByteArray svgCarrying(const QByteArray &form, const QByteArray &before = {})
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + before
         + "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"><title>ELICA + CHICCIOLA</title>"
-          "<desc>Elica 1.2.0\nCurva 1</desc><metadata><picture xmlns=\"" + MachineForm::svgNamespace() + "\">" + form
+          "<desc>Elica 1.2.0\nCurva 1</desc><metadata><picture xmlns=\"" + QByteArray(PictureFormats::of(Format::Svg).keys.formNamespace) + "\">" + form
         + "</picture></metadata></svg>\n";
 }
 
@@ -99,7 +99,7 @@ void OpenPictureTest::roundTrip_data()
 
 namespace {
 // Through the menu's dialog, which starts in the folder of the last picture saved, or by a drop.
-void openThrough(const QString &how, Form4 &form, const QString &path)
+void openThrough(ProgramRecorder &recorder, const QString &how, Form4 &form, const QString &path)
 {
     if (how == QLatin1String("drop")) {
         QMimeData data;
@@ -112,14 +112,14 @@ void openThrough(const QString &how, Form4 &form, const QString &path)
         QCoreApplication::processEvents();
         return;
     }
-    PictureDialogs::setOpenAsker([&](QWidget *parent, const QString &folder, const QStringList &filters) -> std::optional<QString> {
+    recorder.open = [&](QWidget *parent, const QString &folder, const QStringList &filters) -> std::optional<QString> {
         if (parent != &form || folder != QFileInfo(path).absolutePath()
             || filters != QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf)"), QStringLiteral("Tutti i file (*)")})
             return std::nullopt;
         return path;
-    });
-    form.pictureMenu().open();
-    PictureDialogs::setOpenAsker({});
+    };
+    menuOf(form).open();
+    recorder.open = nullptr;
 }
 }
 
@@ -133,14 +133,14 @@ void OpenPictureTest::roundTrip()
     Form4 &form = drawnThreeCurves();
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
-    QVERIFY(!PictureFiles::save(form.picture(), saved, format));
-    PictureDialogs::rememberFolderOf(saved);
+    QVERIFY(!PictureFormats::save(form.picture(), saved, format));
+    LastFolder::rememberOf(saved);
     const QImage drawn = form.surface().image();
 
     form.Command2_Click();
     setParameters(1, 2, 3, 4, 5, 6, 7, 8);
     Single::instance<Form3>().Miocolor = 5;
-    openThrough(how, form, saved);
+    openThrough(recorder, how, form, saved);
     QVERIFY(recorder.messages.isEmpty() && recorder.questions.isEmpty());
     QCOMPARE(form.curves(), threeCurves);
     QCOMPARE(form.surface().image(), drawn);
@@ -150,7 +150,7 @@ void OpenPictureTest::roundTrip()
     QCOMPARE(set.VALe.number(), 1.0 / 3);
 
     const QString again = folder.filePath(QStringLiteral("di nuovo.") + QLatin1String(PictureFormats::of(format).extension));
-    QVERIFY(!PictureFiles::save(form.picture(), again, format));
+    QVERIFY(!PictureFormats::save(form.picture(), again, format));
     QCOMPARE(documentIn(again), documentIn(saved));
     QCOMPARE(documentIn(saved).curves, threeCurves);
     if (format == Format::Png)
@@ -160,12 +160,12 @@ void OpenPictureTest::roundTrip()
     QTRY_COMPARE(form.curves().size(), std::size_t(4));
     QCOMPARE(form.curves().back().colour, 2);
     const OpenedState before = openedState(form);
-    form.pictureMenu().openPath(saved);
+    menuOf(form).openPath(saved);
     QCOMPARE(recorder.questions, QStringList{QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
                                                  .arg(QFileInfo(saved).fileName())});
     QVERIFY(openedState(form) == before);
     recorder.answer = true;
-    form.pictureMenu().openPath(saved);
+    menuOf(form).openPath(saved);
     QCOMPARE(form.curves(), threeCurves);
     QVERIFY(recorder.messages.isEmpty());
 }
@@ -186,7 +186,7 @@ void OpenPictureTest::filesOfVersion110()
     ProgramRecorder recorder;
     const QString path = QFINDTESTDATA(QStringLiteral("data/") + name);
     Form4 &form = drawingScreen(pictureSize);
-    form.pictureMenu().openPath(path);
+    menuOf(form).openPath(path);
     QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join('\n')));
     const PictureCurves wanted = {{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}, {1, {-20, 15, 10, 5, -1.5, 1, 45, 45}, 0.75}};
     QCOMPARE(form.curves(), wanted);
@@ -258,9 +258,9 @@ void OpenPictureTest::refused()
     ProgramRecorder recorder;
     recorder.answer = true;
     Form4 &form = drawnThreeCurves();
-    Single::instance<View3D>().area().turn(10, -5);
+    areaOf(Single::instance<View3D>()).turn(10, -5);
     const OpenedState before = openedState(form);
-    form.pictureMenu().openPath(path);
+    menuOf(form).openPath(path);
     QCOMPARE(recorder.messages.size(), 1);
     const QString prefix = QStringLiteral("Impossibile aprire l'immagine «%1»: ").arg(QDir::toNativeSeparators(path));
     QVERIFY2(recorder.messages[0].startsWith(prefix) && recorder.messages[0].contains(reason), qPrintable(recorder.messages[0]));
@@ -285,20 +285,20 @@ void OpenPictureTest::viewAnglesTravelWithTheFile()
     drawnThreeCurves();
     View3D &view = Single::instance<View3D>();
     view.resize(500, 400);
-    view.area().turn(-50, 20.5);
-    const ViewAngles turned = view.area().turntable().angles();
+    areaOf(view).turn(-50, 20.5);
+    const ViewAngles turned = areaOf(view).turntable().angles();
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
-    QVERIFY(!PictureFiles::save(view.picture(), saved, format));
+    QVERIFY(!PictureFormats::save(view.picture(), saved, format));
     const PictureDocument document = documentIn(saved);
     QCOMPARE(document.curves, threeCurves);
     QCOMPARE(document.view, turned);
     QVERIFY(PictureWords::description(document).endsWith(QStringLiteral("\nVista 3D: azimut 355°, elevazione 55,8°")));
 
-    view.area().openingView();
-    view.pictureMenu().openPath(saved);
+    areaOf(view).openingView();
+    menuOf(view).openPath(saved);
     QCOMPARE(recorder.questions.size(), 1);
-    QCOMPARE(view.area().turntable().angles(), turned);
+    QCOMPARE(areaOf(view).turntable().angles(), turned);
     QCOMPARE(Single::instance<Form4>().curves(), threeCurves);
     QVERIFY(recorder.messages.isEmpty());
 }
@@ -328,8 +328,8 @@ void OpenPictureTest::sizeCapOverHundredCurves()
     PictureDocument document;
     for (int k = 0; k < 100; ++k)
         document.curves.push_back({k % 15 + 1, {-1.23456789e7 - k, 1.3e7, 1.1e6, 9.9e5, -3.7, 1.5e5, 33.3, 71.7}, 0.75});
-    form.open(document);
-    const qsizetype bytes = PictureFiles::svg(form.picture()).size();
+    form.drawPicture(document, 0.75);
+    const qsizetype bytes = PictureFormats::of(Format::Svg).write(form.picture()).size();
     qInfo("SVG of 100 far curves: %lld bytes", qlonglong(bytes));
     QVERIFY(bytes > 50'000'000);
     QVERIFY(PictureReader::maxBytes >= 10 * bytes);

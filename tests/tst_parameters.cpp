@@ -139,8 +139,18 @@ void ParametersTest::firstBadFieldStopsTheChain()
     QFETCH(int, field);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    ProgramRecorder recorder;
+    // The message box comes first, while the field still shows the text.
+    QString shownWhileMessage;
+    struct Watching : ProgramRecorder {
+        std::function<void()> seen;
+        void message(const QString &prompt) override
+        {
+            ProgramRecorder::message(prompt);
+            seen();
+        }
+    } recorder;
     Form3 &form = Single::instance<Form3>();
+    recorder.seen = [&] { shownWhileMessage = fields(form)[field - 1]->text(); };
     // An earlier chain left numbers (and, in the last field, a mark) behind.
     for (ParamValue *value : variables(form))
         *value = -1.0;
@@ -148,12 +158,6 @@ void ParametersTest::firstBadFieldStopsTheChain()
     form.Miocolor = 9;
 
     fields(form)[field - 1]->setText(text);
-    // The message box comes first, while the field still shows the text.
-    QString shownWhileMessage;
-    MessageBox::setPresenter([&](const QString &prompt) {
-        recorder.messages << prompt;
-        shownWhileMessage = fields(form)[field - 1]->text();
-    });
     form.Command2->click();
 
     QCOMPARE(recorder.messages, QStringList{message});

@@ -15,7 +15,7 @@
 #include <QtTest>
 
 namespace {
-using PictureFiles::Format;
+using PictureFormats::Format;
 constexpr int dotsPerCurve = 145 * 73;
 const QString defaultCaption =
     QStringLiteral("Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45");
@@ -178,7 +178,7 @@ void PictureTest::filesShowWhatWasDrawn()
         Single::instance<Form4>().Command2_Click();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("picture.") + QLatin1String(PictureFormats::of(format).extension));
-    QVERIFY(!PictureFiles::save(Single::instance<Form4>().picture(), path, format));
+    QVERIFY(!PictureFormats::save(Single::instance<Form4>().picture(), path, format));
     QVERIFY(QFileInfo(path).size() < 2 * 512 * 1024);
     const QImage picture = rendered(path, format);
     const QString words = metadataOf(path, format);
@@ -232,7 +232,7 @@ void PictureTest::farDotsKeepThePdfReadable()
     drawingScreen(QSize(400, 300)).Form_Activate();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("far.pdf"));
-    QVERIFY(!PictureFiles::save(Single::instance<Form4>().picture(), path, Format::Pdf));
+    QVERIFY(!PictureFormats::save(Single::instance<Form4>().picture(), path, Format::Pdf));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
         QSKIP("pdftoppm (poppler-utils) is not installed");
     QProcess reader;

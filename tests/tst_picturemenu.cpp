@@ -2,7 +2,7 @@
 // dialogs, a failed save; none of them runs a screen's activation or touches the picture.
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "picture/PictureDialogs.h"
+#include "picture/LastFolder.h"
 #include "picture/PictureMenu.h"
 
 #include <QApplication>
@@ -29,11 +29,6 @@ Form4 &shownDrawingScreen()
         qWarning("the drawing screen did not become active");
     QCoreApplication::processEvents();
     return form;
-}
-
-PictureMenu &menuOf(Form4 &form)
-{
-    return form.pictureMenu();
 }
 
 // The colour counter, the curves and the picture, to compare after coming back to the screen.
@@ -111,8 +106,6 @@ private slots:
 
 void PictureMenuTest::cleanup()
 {
-    PictureDialogs::setSaveAsker({});
-    PictureDialogs::setPrintAsker({});
     Single::destroyAll();
 }
 
@@ -159,11 +152,12 @@ void PictureMenuTest::shortcutsWhateverHasTheFocus()
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
     int saves = 0, prints = 0;
-    PictureDialogs::setSaveAsker([&saves](QWidget *, const QString &, const QStringList &) {
+    ProgramRecorder recorder;
+    recorder.save = [&saves](QWidget *, const QString &, const QStringList &) {
         ++saves;
         return std::nullopt;
-    });
-    PictureDialogs::setPrintAsker([&prints](QWidget *, QPrinter &) { return ++prints, false; });
+    };
+    recorder.print = [&prints](QWidget *, QPrinter &) { return ++prints, false; };
     for (QPushButton *button : {form.Command3, form.Command1}) {
         button->setFocus();
         QGuiApplication::clipboard()->clear();
@@ -252,9 +246,7 @@ void PictureMenuTest::failedSaveKeepsEverything()
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
     ProgramRecorder recorder;
-    PictureDialogs::setSaveAsker([&](QWidget *, const QString &, const QStringList &) {
-        return PictureDialogs::SaveChoice{path, 0};
-    });
+    recorder.save = [&](QWidget *, const QString &, const QStringList &) { return Dialogs::SaveChoice{path, 0}; };
     menuOf(form).save();
 
     QCOMPARE(recorder.messages.size(), 1);
@@ -288,13 +280,13 @@ void PictureMenuTest::suggestedName()
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 30, 5));
-    QCOMPARE(PictureMenu::suggestedPath(PictureDialogs::folder(), when), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
+    QCOMPARE(PictureMenu::suggestedPath(LastFolder::get(), when), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
     QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Pictures")));
-    QCOMPARE(PictureMenu::suggestedPath(PictureDialogs::folder(), when),
+    QCOMPARE(PictureMenu::suggestedPath(LastFolder::get(), when),
              home.filePath(QStringLiteral("Pictures/elica-2026-12-07-143005.png")));
     // Once a picture is saved or opened, its folder.
-    PictureDialogs::rememberFolderOf(home.filePath(QStringLiteral("elica.png")));
-    QCOMPARE(PictureDialogs::folder(), home.path());
+    LastFolder::rememberOf(home.filePath(QStringLiteral("elica.png")));
+    QCOMPARE(LastFolder::get(), home.path());
 }
 
 QTEST_MAIN(PictureMenuTest)

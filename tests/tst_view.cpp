@@ -18,8 +18,7 @@ struct Area {
     Area()
     {
         area.resize(400, 300);
-        area.cloud().setCurves({{1, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}});
-        area.refresh();
+        area.setCurves({{1, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}});
     }
     QImage frame() { return area.frame().copy(); }
 };
@@ -44,11 +43,6 @@ View3D &shownView()
     if (!QTest::qWaitForWindowActive(&view))
         qWarning("the view did not become active");
     return view;
-}
-
-QString statusOf(const View3D &view)
-{
-    return view.statusLine();
 }
 }
 
@@ -110,14 +104,14 @@ void ViewTest::turnsGiveBackTheSameFrame()
     View3D &view = shownView();
     const auto press = [&view](const QList<int> &list) {
         for (int key : list)
-            QTest::keyClick(&view.area(), Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QTest::keyClick(&areaOf(view), Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
     };
-    const QImage opening = view.area().frame().copy();
+    const QImage opening = areaOf(view).frame().copy();
     press(keys);
     QCOMPARE(statusOf(view), between);
-    QVERIFY(view.area().frame() != opening);
+    QVERIFY(areaOf(view).frame() != opening);
     press(back);
-    QCOMPARE(view.area().frame(), opening);
+    QCOMPARE(areaOf(view).frame(), opening);
     QCOMPARE(statusOf(view), QStringLiteral("Azimut 45°, elevazione 35,3°, ingrandimento 100%"));
 }
 
@@ -148,20 +142,20 @@ void ViewTest::statusAndDescription()
     View3D &view = shownView();
     const QString description = QStringLiteral(
         "Azimut 45°, elevazione 35,3°, ingrandimento 100%. 1 curva. Curva 1, blu scuro: a 20; b 15; c 10; d 5; rapporto 3; passo 1; alfa 45; beta 45");
-    QCOMPARE(view.area().accessibleName(), QStringLiteral("Vista 3D"));
-    QCOMPARE(view.area().accessibleDescription(), description);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), view.area().mapToGlobal(QPointF(50, 50)), Qt::LeftButton,
+    QCOMPARE(areaOf(view).accessibleName(), QStringLiteral("Vista 3D"));
+    QCOMPARE(areaOf(view).accessibleDescription(), description);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), areaOf(view).mapToGlobal(QPointF(50, 50)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&view.area(), &press);
-    QMouseEvent move(QEvent::MouseMove, QPointF(60, 50), view.area().mapToGlobal(QPointF(60, 50)), Qt::NoButton, Qt::LeftButton,
+    QApplication::sendEvent(&areaOf(view), &press);
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 50), areaOf(view).mapToGlobal(QPointF(60, 50)), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(&view.area(), &move);
+    QApplication::sendEvent(&areaOf(view), &move);
     QVERIFY(statusOf(view).startsWith(QStringLiteral("Azimut 50°")));
-    QCOMPARE(view.area().accessibleDescription(), description);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(60, 50), view.area().mapToGlobal(QPointF(60, 50)), Qt::LeftButton,
+    QCOMPARE(areaOf(view).accessibleDescription(), description);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(60, 50), areaOf(view).mapToGlobal(QPointF(60, 50)), Qt::LeftButton,
                         Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&view.area(), &release);
-    QVERIFY(view.area().accessibleDescription().startsWith(QStringLiteral("Azimut 50°, elevazione 35,3°, ingrandimento 100%. 1 curva.")));
+    QApplication::sendEvent(&areaOf(view), &release);
+    QVERIFY(areaOf(view).accessibleDescription().startsWith(QStringLiteral("Azimut 50°, elevazione 35,3°, ingrandimento 100%. 1 curva.")));
 }
 
 // Every curve of the picture, at the model points the drawing screen computed, in its colour; a
@@ -169,11 +163,11 @@ void ViewTest::statusAndDescription()
 void ViewTest::followsThePicture()
 {
     View3D &view = Single::instance<View3D>();
-    view.area().turn(30, 0);
+    areaOf(view).turn(30, 0);
     setParameters();
     Form4 &form = drawingScreen();
     form.Form_Activate();
-    const CurveCloud &cloud = view.area().cloud();
+    const CurveCloud &cloud = areaOf(view).cloud();
     QCOMPARE(cloud.curves().size(), std::size_t(1));
     QCOMPARE(cloud.curves()[0].points->front(), (CurveModel::Point{20, 0, 0}));
     QCOMPARE(cloud.curves()[0].points->back(), (CurveModel::Point{form.X, form.Y, form.Z}));
@@ -185,7 +179,7 @@ void ViewTest::followsThePicture()
     QCOMPARE(cloud.curves()[1].colour, qRgb(0, 128, 0));
     form.Command2_Click();
     QVERIFY(cloud.curves().empty());
-    QCOMPARE(view.area().turntable().azimuth(), 75.0);
+    QCOMPARE(areaOf(view).turntable().azimuth(), 75.0);
 }
 
 // A changed field shows the curve it describes, in the next colour, until the drawing screen draws.
@@ -197,24 +191,24 @@ void ViewTest::previewComesAndGoes()
     form.Form_Activate();
     View3D &view = Single::instance<View3D>();
     Form3 &fields = Single::instance<Form3>();
-    QVERIFY(!view.area().cloud().preview());
+    QVERIFY(!areaOf(view).cloud().preview());
 
     QTest::keyClick(fields.Text1, Qt::Key_Up);
     QCOMPARE(fields.Text1->text(), QStringLiteral("21"));
-    QVERIFY(view.area().cloud().preview());
-    QCOMPARE(view.area().cloud().preview()->colour, qRgb(0, 128, 0));
+    QVERIFY(areaOf(view).cloud().preview());
+    QCOMPARE(areaOf(view).cloud().preview()->colour, qRgb(0, 128, 0));
     QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: curva 2, verde scuro")));
 
     QTest::keyClicks(fields.Text5, QStringLiteral("x"));
-    QVERIFY(!view.area().cloud().preview());
+    QVERIFY(!areaOf(view).cloud().preview());
     QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: valori non validi")));
     QTest::keyClick(fields.Text5, Qt::Key_Backspace);
 
-    const CurveModel::Point previewed = view.area().cloud().preview()->points->back();
+    const CurveModel::Point previewed = areaOf(view).cloud().preview()->points->back();
     fields.Command2_Click();
     QTRY_COMPARE(form.curves().size(), std::size_t(2));
-    QVERIFY(!view.area().cloud().preview());
-    QCOMPARE(view.area().cloud().curves()[1].points->back(), previewed);
+    QVERIFY(!areaOf(view).cloud().preview());
+    QCOMPARE(areaOf(view).cloud().curves()[1].points->back(), previewed);
     QVERIFY(!statusOf(view).contains(QStringLiteral("anteprima")));
     QVERIFY(recorder.messages.isEmpty());
 }

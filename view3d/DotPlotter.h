@@ -1,19 +1,20 @@
 #pragma once
 // Puts many dots of one colour into a 32-bit image as fast as the memory takes them: each a square
-// of a few device pixels centred on where the frame's map puts its model point. A dot that does
+// of a few device pixels centred on where the view's map puts its model point. A dot that does
 // not lie wholly on the image, or whose point is not finite, is left out.
 
 #include "curve/CurveModel.h"
-#include "view3d/ViewFrame.h"
+#include "view3d/ViewMap.h"
 
 #include <QImage>
+#include <vector>
 
 namespace DotPlotter {
-void plot(QImage &image, const std::vector<CurveModel::Point> &points, const ViewFrame::Map &map, int side, QRgb colour);
+void plot(QImage &image, const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QRgb colour);
 
 // Calls visit(x, y), the top-left corner in device pixels, for each dot that plot() would draw.
 template <typename Visit>
-void corners(const std::vector<CurveModel::Point> &points, const ViewFrame::Map &map, int side, QSize image, Visit &&visit)
+void corners(const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QSize image, Visit &&visit)
 {
     const double half = side / 2.0;
     const double ox = map.ox - half;

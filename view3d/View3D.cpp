@@ -2,7 +2,7 @@
 #include "curve/PictureNews.h"
 #include "picture/CurveCaption.h"
 #include "picture/PictureMenu.h"
-#include "runtime/Palette.h"
+#include "runtime/ProgramIcon.h"
 #include "runtime/Single.h"
 #include "view3d/ViewArea.h"
 #include "view3d/ViewWords.h"
@@ -18,6 +18,7 @@
 View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Vista 3D"));
+    setWindowIcon(programIcon());
     // Not a screen of the program: closing it only hides it, and the program ends when its
     // screens are closed, whether this is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -25,6 +26,7 @@ View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_area, 1);
+    m_status->setObjectName(QStringLiteral("status"));
     m_status->setContentsMargins(6, 3, 6, 3);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_status);
@@ -37,12 +39,13 @@ View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
     PictureNews &news = Single::instance<PictureNews>();
     connect(&news, &PictureNews::curvesChanged, this, &View3D::followCurves);
     connect(&news, &PictureNews::previewChanged, this, &View3D::followPreview);
-    connect(&news, &PictureNews::openedViewChanged, this, &View3D::takeOpenedView);
+    connect(&news, &PictureNews::pictureOpened, this, &View3D::takeAngles);
     connect(m_area, &ViewArea::moved, this, &View3D::showStatus);
     connect(m_area, &ViewArea::settled, this, &View3D::describe);
-    m_area->cloud().setCurves(news.curves());
+    m_area->setCurves(news.curves());
     followPreview();
-    takeOpenedView();
+    if (news.lastOpened())
+        takeAngles(*news.lastOpened());
 }
 
 void View3D::addViewEntries()
@@ -63,12 +66,9 @@ void View3D::addViewEntries()
     for (int pixels = 1; pixels <= 4; ++pixels) {
         QAction *size = sizes->addAction(pixels == 1 ? QStringLiteral("1 pixel") : QStringLiteral("%1 pixel").arg(pixels));
         size->setCheckable(true);
-        size->setChecked(pixels == m_area->style().dotSize);
+        size->setChecked(pixels == m_area->dotSize());
         group->addAction(size);
-        connect(size, &QAction::triggered, this, [this, pixels] {
-            m_area->style().dotSize = pixels;
-            m_area->refresh();
-        });
+        connect(size, &QAction::triggered, this, [this, pixels] { m_area->setDotSize(pixels); });
     }
 }
 
@@ -97,7 +97,7 @@ void View3D::hideEvent(QHideEvent *event)
 
 void View3D::followCurves()
 {
-    m_area->cloud().setCurves(Single::instance<PictureNews>().curves());
+    m_area->setCurves(Single::instance<PictureNews>().curves());
     followPreview();
 }
 
@@ -108,27 +108,18 @@ void View3D::followPreview()
     const PictureNews &news = Single::instance<PictureNews>();
     const std::optional<Preview> &preview = news.preview();
     if (preview && preview->values)
-        m_area->cloud().setPreview(PictureCurve{preview->colour, *preview->values, std::nullopt});
+        m_area->setPreview(PictureCurve{preview->colour, *preview->values, std::nullopt});
     else
-        m_area->cloud().setPreview(std::nullopt);
-    std::vector<LegendLine> legend;
-    if (m_legend && m_legend->isChecked()) {
-        const QStringList captions = CurveCaption::captions(news.curves());
-        for (std::size_t i = 0; i < news.curves().size(); ++i)
-            legend.push_back({QBColor(news.curves()[i].colour).rgb(), captions[qsizetype(i)]});
-        if (preview)
-            legend.push_back({QBColor(preview->colour).rgb(), ViewWords::previewCaption(*preview)});
-    }
-    m_area->style().legend = std::move(legend);
-    m_area->refresh();
+        m_area->setPreview(std::nullopt);
+    m_area->setLegend(m_legend && m_legend->isChecked() ? ViewWords::legend(news.curves(), preview) : std::vector<LegendLine>());
     showStatus();
     describe();
 }
 
-void View3D::takeOpenedView()
+void View3D::takeAngles(const PictureDocument &document)
 {
-    if (const std::optional<ViewAngles> view = Single::instance<PictureNews>().takeOpenedView())
-        m_area->setAngles(*view);
+    if (document.view)
+        m_area->setAngles(*document.view);
 }
 
 QString View3D::statusLine() const
@@ -153,20 +144,5 @@ void View3D::describe()
 
 Picture View3D::picture()
 {
-    const PictureNews &news = Single::instance<PictureNews>();
-    m_marks.clear();
-    std::vector<PictureLabel> labels;
-    m_area->currentFrame().record(m_marks, labels, m_area->style());
-    return {m_area->size(), m_area->frame(), m_area->style().background, &m_marks, std::move(labels),
-            {news.curves(), m_area->turntable().angles()}};
-}
-
-bool View3D::holdsCurves() const
-{
-    return !Single::instance<PictureNews>().curves().empty();
-}
-
-void View3D::open(const PictureDocument &document)
-{
-    emit Single::instance<PictureNews>().openRequested(document);
+    return m_area->picture(Single::instance<PictureNews>().curves(), m_marks);
 }

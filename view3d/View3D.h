@@ -24,13 +24,7 @@ public:
     // From now on a wish to see the picture in 3D shows the view.
     static void answerRequests();
 
-    ViewArea &area() const { return *m_area; }
-    QString statusLine() const;
-    PictureMenu &pictureMenu() const { return *m_menu; }
-
     Picture picture() override;
-    bool holdsCurves() const override;
-    void open(const PictureDocument &document) override;
 
 protected:
     // A hidden view does not go on turning.
@@ -39,7 +33,8 @@ protected:
 private:
     void followCurves();
     void followPreview();
-    void takeOpenedView();
+    void takeAngles(const PictureDocument &document);
+    QString statusLine() const;
     void showStatus();
     void describe();
     void addViewEntries();

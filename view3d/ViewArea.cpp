@@ -1,5 +1,6 @@
 #include "view3d/ViewArea.h"
 #include "runtime/GraphicRole.h"
+#include "runtime/PictureRecord.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@ constexpr int spinMilliseconds = 16;
 ViewArea::ViewArea(QWidget *parent) : QWidget(parent)
 {
     GraphicRole::give(QStringLiteral("ViewArea"));
+    setObjectName(QStringLiteral("ViewArea"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_style.background = palette().color(QPalette::Button);
@@ -33,8 +35,7 @@ double ViewArea::zoom() const
 
 void ViewArea::changed(bool ends)
 {
-    m_stale = true;
-    update();
+    stale();
     emit moved();
     if (ends)
         emit settled();
@@ -87,10 +88,36 @@ void ViewArea::spinStep()
     changed(false);
 }
 
-void ViewArea::refresh()
+void ViewArea::stale()
 {
     m_stale = true;
     update();
+}
+
+void ViewArea::setCurves(const PictureCurves &curves)
+{
+    m_cloud.setCurves(curves);
+    stale();
+}
+
+void ViewArea::setPreview(const std::optional<PictureCurve> &preview)
+{
+    m_cloud.setPreview(preview);
+    stale();
+}
+
+void ViewArea::setDotSize(int pixels)
+{
+    m_style.dotSize = std::clamp(pixels, 1, 4);
+    stale();
+}
+
+void ViewArea::setLegend(std::vector<LegendLine> lines)
+{
+    if (lines == m_style.legend)
+        return;
+    m_style.legend = std::move(lines);
+    stale();
 }
 
 QSize ViewArea::devicePixels() const
@@ -114,6 +141,14 @@ QImage ViewArea::frame()
         m_stale = false;
     }
     return m_frame;
+}
+
+Picture ViewArea::picture(const PictureCurves &curves, PictureRecord &marks)
+{
+    marks.clear();
+    Picture picture{size(), frame(), m_style.background, &marks, {}, {}, {curves, m_turntable.angles()}};
+    currentFrame().record(marks, picture.fills, picture.labels, m_style);
+    return picture;
 }
 
 void ViewArea::paintEvent(QPaintEvent *)

@@ -3,8 +3,10 @@
 // left button (across for the azimuth, up and down for the elevation) or with the arrow keys,
 // zoomed about the centre with + and - and the wheel, or turning on its own. A drag sets the view
 // from the pointer's displacement since it began, and pointer moves that come during a frame are
-// taken together in the next. To a screen reader it is an image.
+// taken together in the next. To a screen reader it is an image. What it shows is set through
+// setters, each of which has the frame made again.
 
+#include "picture/Picture.h"
 #include "view3d/CurveCloud.h"
 #include "view3d/Turntable.h"
 #include "view3d/ViewFrame.h"
@@ -24,10 +26,17 @@ public:
 
     explicit ViewArea(QWidget *parent = nullptr);
 
-    CurveCloud &cloud() { return m_cloud; }
+    const CurveCloud &cloud() const { return m_cloud; }
     const Turntable &turntable() const { return m_turntable; }
     double zoom() const;
-    FrameStyle &style() { return m_style; }
+    int dotSize() const { return m_style.dotSize; }
+
+    void setCurves(const PictureCurves &curves);
+    void setPreview(const std::optional<PictureCurve> &preview);
+    // The side of a dot in logical pixels, 1 to 4.
+    void setDotSize(int pixels);
+    // No lines: no legend.
+    void setLegend(std::vector<LegendLine> lines);
 
     // Each is a turn that ends at once.
     void setAngles(const ViewAngles &angles);
@@ -39,12 +48,12 @@ public:
     void setSpinning(bool on);
     bool spinning() const { return m_spin.isActive(); }
 
-    // To call after the cloud or the style changed.
-    void refresh();
-
     // The frame as shown, in device pixels with their ratio.
     QImage frame();
     ViewFrame currentFrame() const;
+    // The frame as a picture to keep, of these curves seen at the view's angles; its marks go
+    // into marks, which the caller keeps while the picture is used.
+    Picture picture(const PictureCurves &curves, PictureRecord &marks);
 
 signals:
     // The view moved; a status line follows it.
@@ -66,6 +75,7 @@ protected:
 private:
     QSize devicePixels() const;
     void changed(bool ends);
+    void stale();
     void spinStep();
 
     CurveCloud m_cloud;

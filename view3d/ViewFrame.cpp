@@ -46,55 +46,86 @@ ViewFrame::ViewFrame(const CurveCloud &cloud, const Turntable &turntable, double
     m_map.oy = m_size.height() / 2.0 - (m_map.yX * centre[0] + m_map.yY * centre[1] + m_map.yZ * centre[2]);
 }
 
-QPointF ViewFrame::origin() const
-{
-    return {m_map.ox, m_map.oy};
-}
-
-double ViewFrame::fontPixels() const
-{
-    return labelPixels * m_dpr;
-}
-
 int ViewFrame::deviceDot(const FrameStyle &style) const
 {
     return std::max(1, int(std::lround(style.dotSize * m_dpr)));
 }
 
-// Each letter stands a little beyond its axis's end, along the axis, or beside the origin when
-// the view looks straight along it.
-std::vector<ViewFrame::Axis> ViewFrame::axes() const
+ViewFrame::Marks ViewFrame::marksFor(const FrameStyle &style) const
 {
+    Marks marks;
+    marks.axisWidth = std::max(1.0, std::round(m_dpr));
+    marks.fontPixels = labelPixels * m_dpr;
+    addAxes(marks);
+    addLegend(marks, style);
+    return marks;
+}
+
+// Each letter stands a little beyond its axis's end, along the axis, or beside the origin when
+// the view looks straight along it. What lies far off the frame is left out.
+void ViewFrame::addAxes(Marks &marks) const
+{
+    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(m_size)).adjusted(-4, -4, 4, 4);
     const double length = m_cloud.axisLength();
-    const QFontMetricsF metrics(labelFont(fontPixels()));
-    const QPointF o = origin();
+    const QFontMetricsF metrics(labelFont(marks.fontPixels));
+    const QPointF o(m_map.ox, m_map.oy);
     const QPointF ends[3] = {{m_map.ox + m_map.xX * length, m_map.oy + m_map.yX * length},
                              {m_map.ox + m_map.xY * length, m_map.oy + m_map.yY * length},
                              {m_map.ox, m_map.oy + m_map.yZ * length}};
     const QString letters[3] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
-    std::vector<Axis> out;
     for (int i = 0; i < 3; ++i) {
+        if (const std::optional<QLineF> line = Clip::line(o.x(), o.y(), ends[i].x(), ends[i].y(), bounds))
+            marks.axes.push_back(*line);
         const QPointF along = ends[i] - o;
         const double reach = std::hypot(along.x(), along.y());
         const QPointF away = reach > 1 ? along / reach : QPointF(M_SQRT1_2, -M_SQRT1_2);
         const QPointF centre = ends[i] + away * metrics.height() * 0.8;
-        out.push_back({ends[i], centre + QPointF(-metrics.horizontalAdvance(letters[i]) / 2, metrics.ascent() / 2 - metrics.descent() / 2), letters[i]});
+        const QPointF baseline =
+            centre + QPointF(-metrics.horizontalAdvance(letters[i]) / 2, metrics.ascent() / 2 - metrics.descent() / 2);
+        if (bounds.contains(baseline))
+            marks.words.push_back({baseline, letters[i]});
     }
-    return out;
+}
+
+void ViewFrame::addLegend(Marks &marks, const FrameStyle &style) const
+{
+    if (style.legend.empty())
+        return;
+    const QFontMetricsF metrics(labelFont(marks.fontPixels));
+    const double step = metrics.height() * 1.3;
+    const double swatch = metrics.ascent();
+    const double margin = 8 * m_dpr;
+    const int fit = std::max(1, int((m_size.height() - 2 * margin) / step));
+    const int total = int(style.legend.size());
+    const int shown = total <= fit ? total : fit - 1;
+    const int lines = std::min(shown + 1, total);
+    std::vector<Fill> swatches;
+    double width = 0;
+    for (int i = 0; i < lines; ++i) {
+        const double top = margin + i * step;
+        const QPointF baseline(margin + swatch * 1.5, top + (step + metrics.ascent() - metrics.descent()) / 2);
+        const bool more = i == shown;
+        const LegendLine &line = style.legend[std::size_t(i)];
+        if (!more)
+            swatches.push_back({QRectF(margin, top + (step - swatch) / 2, swatch, swatch), QColor::fromRgb(line.colour)});
+        marks.words.push_back({baseline, more ? QStringLiteral("… e altre %1").arg(total - shown) : line.text});
+        width = std::max(width, metrics.horizontalAdvance(marks.words.back().text));
+    }
+    QColor panel = style.background;
+    panel.setAlpha(legendAlpha);
+    marks.fills.push_back({QRectF(0, 0, 2 * margin + swatch * 1.5 + width, 2 * margin + lines * step), panel});
+    marks.fills.insert(marks.fills.end(), swatches.begin(), swatches.end());
 }
 
 void ViewFrame::render(QImage &image, const FrameStyle &style) const
 {
+    const Marks m = marksFor(style);
     image.fill(style.background);
-    const QRectF bounds = QRectF(image.rect()).adjusted(-4, -4, 4, 4);
-    const std::vector<Axis> axisList = axes();
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(style.foreground, std::max(1.0, std::round(m_dpr))));
-        for (const Axis &axis : axisList)
-            if (const std::optional<QLineF> line = Clip::line(m_map.ox, m_map.oy, axis.end.x(), axis.end.y(), bounds))
-                painter.drawLine(*line);
+        painter.setPen(QPen(style.foreground, m.axisWidth));
+        painter.drawLines(m.axes.data(), int(m.axes.size()));
     }
     const int side = deviceDot(style);
     for (const CurveCloud::Curve &curve : m_cloud.curves())
@@ -103,62 +134,22 @@ void ViewFrame::render(QImage &image, const FrameStyle &style) const
         DotPlotter::plot(image, *m_cloud.preview()->points, m_map, side, m_cloud.preview()->colour);
 
     QPainter painter(&image);
+    for (const Fill &fill : m.fills)
+        painter.fillRect(fill.rect, fill.colour);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QFont font = labelFont(fontPixels());
-    painter.setFont(font);
+    painter.setFont(labelFont(m.fontPixels));
     painter.setPen(style.foreground);
-    for (const Axis &axis : axisList)
-        if (bounds.contains(axis.label))
-            painter.drawText(axis.label, axis.letter);
-    const Legend legend = legendLayout(style, QSizeF(image.size()));
-    if (legend.lines.empty())
-        return;
-    QColor panel = style.background;
-    panel.setAlpha(legendAlpha);
-    painter.fillRect(legend.panel, panel);
-    for (const Legend::Line &line : legend.lines) {
-        if (!line.swatch.isEmpty())
-            painter.fillRect(line.swatch, QColor::fromRgb(line.colour));
-        painter.drawText(line.baseline, line.text);
-    }
+    for (const Word &word : m.words)
+        painter.drawText(word.baseline, word.text);
 }
 
-// The lines that fit the frame's height; when not all do, the last says how many are left out.
-ViewFrame::Legend ViewFrame::legendLayout(const FrameStyle &style, QSizeF area) const
+void ViewFrame::record(PictureRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
+                       const FrameStyle &style) const
 {
-    Legend legend;
-    if (style.legend.empty())
-        return legend;
-    const QFontMetricsF metrics(labelFont(fontPixels()));
-    const double step = metrics.height() * 1.3;
-    const double swatch = metrics.ascent();
-    const double margin = 8 * m_dpr;
-    const int fit = std::max(1, int((area.height() - 2 * margin) / step));
-    const int total = int(style.legend.size());
-    const int shown = total <= fit ? total : fit - 1;
-    double width = 0;
-    for (int i = 0; i <= shown && i < total; ++i) {
-        const double top = margin + i * step;
-        const QPointF baseline(margin + swatch * 1.5, top + (step + metrics.ascent() - metrics.descent()) / 2);
-        if (i < shown)
-            legend.lines.push_back({QRectF(margin, top + (step - swatch) / 2, swatch, swatch), style.legend[std::size_t(i)].colour,
-                                    baseline, style.legend[std::size_t(i)].text});
-        else
-            legend.lines.push_back({QRectF(), 0, baseline, QStringLiteral("… e altre %1").arg(total - shown)});
-        width = std::max(width, metrics.horizontalAdvance(legend.lines.back().text));
-    }
-    legend.panel = QRectF(0, 0, 2 * margin + swatch * 1.5 + width, 2 * margin + int(legend.lines.size()) * step);
-    return legend;
-}
-
-void ViewFrame::record(PictureRecord &marks, std::vector<PictureLabel> &labels, const FrameStyle &style) const
-{
-    const QRectF bounds = QRectF(QPointF(0, 0), QSizeF(m_size)).adjusted(-4, -4, 4, 4);
-    const float lineWidth = float(std::max(1.0, std::round(m_dpr)) / m_dpr);
-    const std::vector<Axis> axisList = axes();
-    for (const Axis &axis : axisList)
-        if (const std::optional<QLineF> line = Clip::line(m_map.ox, m_map.oy, axis.end.x(), axis.end.y(), bounds))
-            marks.line(line->p1() / m_dpr, line->p2() / m_dpr, style.foreground.rgb(), lineWidth);
+    const Marks m = marksFor(style);
+    const QRgb foreground = style.foreground.rgb();
+    for (const QLineF &line : m.axes)
+        marks.line(line.p1() / m_dpr, line.p2() / m_dpr, foreground, float(m.axisWidth / m_dpr));
     const int side = deviceDot(style);
     const float logicalSide = float(side / m_dpr);
     const auto dots = [&](const CurveCloud::Curve &curve) {
@@ -169,13 +160,8 @@ void ViewFrame::record(PictureRecord &marks, std::vector<PictureLabel> &labels, 
         dots(curve);
     if (m_cloud.preview())
         dots(*m_cloud.preview());
-    const double pixels = fontPixels() / m_dpr;
-    for (const Axis &axis : axisList)
-        if (bounds.contains(axis.label))
-            labels.push_back({axis.label / m_dpr, axis.letter, style.foreground.rgb(), pixels});
-    for (const Legend::Line &line : legendLayout(style, QSizeF(m_size)).lines) {
-        if (!line.swatch.isEmpty())
-            marks.dot(line.swatch.topLeft() / m_dpr, line.colour, float(line.swatch.width() / m_dpr));
-        labels.push_back({line.baseline / m_dpr, line.text, style.foreground.rgb(), pixels});
-    }
+    for (const Fill &fill : m.fills)
+        fills.push_back({QRectF(fill.rect.topLeft() / m_dpr, fill.rect.size() / m_dpr), fill.colour.rgba()});
+    for (const Word &word : m.words)
+        labels.push_back({word.baseline / m_dpr, word.text, foreground, m.fontPixels / m_dpr});
 }

@@ -1,24 +1,29 @@
 #pragma once
-// One frame of the 3D view: the background, the three model axes from the origin with their
-// letters, every curve's dots and then the preview's, and the legend if asked for. Drawn into an
-// image in device pixels, fitted so that the whole figure shows in any turn with a margin; or
-// given as marks and labels in logical pixels, for the picture's vector files.
+// One frame of the 3D view: the background, the three model axes from the origin, every curve's
+// dots and then the preview's, the legend's panel and swatches if asked for, and the words (the
+// axes' letters, the legend's lines). Fitted so that the whole figure shows in any turn with a
+// margin. Everything but the dots is described once, in device pixels: drawn into an image, with
+// the dots put in by the dot plotter, or given to a picture's vector files in logical pixels.
 
 #include "view3d/CurveCloud.h"
 #include "view3d/Turntable.h"
+#include "view3d/ViewMap.h"
 
 #include <QColor>
 #include <QImage>
+#include <QLineF>
 #include <QRectF>
 #include <QString>
 #include <vector>
 
 class PictureRecord;
+struct PictureFill;
 struct PictureLabel;
 
 struct LegendLine {
     QRgb colour;
     QString text;
+    bool operator==(const LegendLine &) const = default;
 };
 
 struct FrameStyle {
@@ -31,46 +36,42 @@ struct FrameStyle {
 
 class ViewFrame {
 public:
-    // Where a model point falls, in device pixels: x = ox + xX X + xY Y, y = oy + yX X + yY Y + yZ Z.
-    struct Map {
-        double ox, xX, xY;
-        double oy, yX, yY, yZ;
-    };
-
     // zoom 1 is the fitted size.
     ViewFrame(const CurveCloud &cloud, const Turntable &turntable, double zoom, QSize devicePixels, qreal devicePixelRatio);
 
-    const Map &map() const { return m_map; }
+    const ViewMap &map() const { return m_map; }
     QSize devicePixels() const { return m_size; }
 
     void render(QImage &image, const FrameStyle &style) const;
-    void record(PictureRecord &marks, std::vector<PictureLabel> &labels, const FrameStyle &style) const;
+    void record(PictureRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
+                const FrameStyle &style) const;
 
 private:
-    struct Axis {
-        QPointF end;   // device pixels
-        QPointF label; // where its letter's baseline starts
-        QString letter;
+    struct Fill {
+        QRectF rect;
+        QColor colour;
     };
-    struct Legend {
-        struct Line {
-            QRectF swatch; // empty for the line that tells how many more there are
-            QRgb colour;
-            QPointF baseline;
-            QString text;
-        };
-        QRectF panel;
-        std::vector<Line> lines;
+    struct Word {
+        QPointF baseline;
+        QString text;
     };
-    std::vector<Axis> axes() const;
-    // In device pixels, at the top left of an area of the given size.
-    Legend legendLayout(const FrameStyle &style, QSizeF area) const;
-    QPointF origin() const;
+    // What the frame shows besides the dots, in device pixels, each kind in drawing order.
+    struct Marks {
+        std::vector<QLineF> axes;
+        double axisWidth;
+        std::vector<Fill> fills;
+        std::vector<Word> words;
+        double fontPixels;
+    };
+    Marks marksFor(const FrameStyle &style) const;
+    void addAxes(Marks &marks) const;
+    // The lines that fit the frame's height, at its top left; when not all do, the last says how
+    // many are left out.
+    void addLegend(Marks &marks, const FrameStyle &style) const;
     int deviceDot(const FrameStyle &style) const;
-    double fontPixels() const;
 
     const CurveCloud &m_cloud;
     QSize m_size;
     qreal m_dpr;
-    Map m_map;
+    ViewMap m_map;
 };

@@ -1,5 +1,6 @@
 #include "view3d/ViewWords.h"
 #include "picture/CurveCaption.h"
+#include "runtime/Palette.h"
 
 #include <cmath>
 
@@ -22,4 +23,15 @@ QString ViewWords::previewCaption(const Preview &preview)
     if (!preview.values)
         return QStringLiteral("Anteprima: valori non validi");
     return QStringLiteral("Anteprima, %1: %2").arg(CurveCaption::colourName(preview.colour), CurveCaption::values(*preview.values));
+}
+
+std::vector<LegendLine> ViewWords::legend(const PictureCurves &curves, const std::optional<Preview> &preview)
+{
+    std::vector<LegendLine> lines;
+    const QStringList captions = CurveCaption::captions(curves);
+    for (std::size_t i = 0; i < curves.size(); ++i)
+        lines.push_back({QBColor(curves[i].colour).rgb(), captions[qsizetype(i)]});
+    if (preview)
+        lines.push_back({QBColor(preview->colour).rgb(), previewCaption(*preview)});
+    return lines;
 }

@@ -1,0 +1,225 @@
+#include "app/CommandLine.h"
+#include "runtime/About.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QHash>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+// The largest side of a picture made on the command line, in logical pixels.
+constexpr int largestSide = 16384;
+
+// The parser's own words in Italian, like the rest of the program.
+class ParserWords : public QTranslator {
+public:
+    QString translate(const char *context, const char *sourceText, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> words{
+            {"Usage: %1", QStringLiteral("Uso: %1")},
+            {"[options]", QStringLiteral("[opzioni]")},
+            {"Options:", QStringLiteral("Opzioni:")},
+            {"Unexpected value after '%1'.", QStringLiteral("valore inatteso dopo %1")},
+            {"Missing value after '%1'.", QStringLiteral("manca il valore dopo %1")},
+        };
+        return qstrcmp(context, "QCommandLineParser") == 0 ? words.value(sourceText) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// The option as the user typed it: the parser names it without its dashes.
+QString asTyped(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.sliced(1)) {
+        const QString option = argument.section(u'=', 0, 0);
+        if (option == u'-' + name || option == QStringLiteral("--") + name)
+            return option;
+    }
+    return name;
+}
+
+CommandLine::Reading usageError(const QString &message)
+{
+    print(stderr, QStringLiteral("elica: %1 (elica --help elenca le opzioni)\n").arg(message));
+    return {false, 2, std::nullopt};
+}
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra questo aiuto ed esce.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Mostra la versione ed esce.")};
+    QCommandLineOption exportTo{QStringLiteral("export"),
+                                QStringLiteral("Scrive il disegno nel FILE ed esce, senza finestre e senza schermo; "
+                                               "il formato viene dall'estensione (png, svg, pdf)."),
+                                QStringLiteral("FILE")};
+    QCommandLineOption curve{QStringLiteral("curve"),
+                             QStringLiteral("Una curva: gli otto valori a;b;c;d;rapporto;passo;alfa;beta, con la virgola "
+                                            "o il punto decimale. Si ripete; ogni curva prende il colore seguente."),
+                             QStringLiteral("VALORI")};
+    QCommandLineOption open{QStringLiteral("open"),
+                            QStringLiteral("Le curve di un'immagine di Elica (e gli angoli della vista 3D, se li dice); "
+                                           "le --curve dopo si aggiungono."),
+                            QStringLiteral("FILE")};
+    QCommandLineOption aspect{QStringLiteral("aspect"),
+                              QStringLiteral("Il fattore della calibrazione, da 0,55 a 1,11 ogni 0,02 (se manca: il più "
+                                             "vicino ad altezza su larghezza)."),
+                              QStringLiteral("N")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("La grandezza del disegno in pixel (1280x960; per la vista 3D 1280x720)."),
+                            QStringLiteral("LxA")};
+    QCommandLineOption view{QStringLiteral("view"),
+                            QStringLiteral("L'immagine della vista 3D da azimut e elevazione in gradi, col punto "
+                                           "decimale: 45,35.26."),
+                            QStringLiteral("AZ,EL")};
+    QCommandLineOption legend{QStringLiteral("legend"), QStringLiteral("Con la vista 3D: la legenda delle curve.")};
+    QCommandLineOption dotSize{QStringLiteral("dot-size"), QStringLiteral("Con la vista 3D: i punti di N pixel, da 1 a 4."),
+                               QStringLiteral("N")};
+};
+
+QString example()
+{
+    return QStringLiteral("\nEsempio: due curve in un PNG, e la loro vista 3D in un PDF:\n"
+                          "  elica --export conchiglie.png --curve \"20;15;10;5;3;1;45;45\" --curve \"22;14,5;8;6,25;0,3;1,5;30;60\"\n"
+                          "  elica --export vista.pdf --open conchiglie.png --view 30,20 --legend\n"
+                          "\nStato di uscita: 0 fatto, 1 valori o file rifiutati o file non scritto, 2 opzioni sbagliate.\n");
+}
+
+std::optional<QSize> sizeOf(const QString &text)
+{
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    if (size.width() < 1 || size.height() < 1 || size.width() > largestSide || size.height() > largestSide)
+        return std::nullopt;
+    return size;
+}
+
+std::optional<ViewAngles> anglesOf(const QString &text)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool azimuthRead = false, elevationRead = false;
+    const ViewAngles view{QLocale::c().toDouble(parts[0].trimmed(), &azimuthRead), QLocale::c().toDouble(parts[1].trimmed(), &elevationRead)};
+    if (!azimuthRead || !elevationRead || !std::isfinite(view.azimuth) || !(std::abs(view.elevation) <= 90))
+        return std::nullopt;
+    return view;
+}
+
+// The options' values, or the one line that says what is wrong with them.
+std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLineParser &parser, const Options &options)
+{
+    CommandLine::ExportRequest request;
+    request.path = parser.value(options.exportTo);
+    request.format = PictureFormats::ofPath(request.path);
+    if (!request.format)
+        return QStringLiteral("l'estensione di %1 non è di un formato che Elica scrive").arg(request.path);
+    const QStringList curves = parser.values(options.curve);
+    const QStringList files = parser.values(options.open);
+    if (files.size() > 1)
+        return QStringLiteral("--open si dà una volta sola");
+    // The curves and the file in the order given.
+    qsizetype nextCurve = 0;
+    for (const QString &name : parser.optionNames()) {
+        if (name == options.curve.names().constFirst()) {
+            const QString &values = curves[nextCurve++];
+            if (values.count(u';') != 7)
+                return QStringLiteral("--curve vuole otto valori separati da \";\": %1").arg(values);
+            request.sources.push_back({CommandLine::Source::Curve, values});
+        } else if (name == options.open.names().constFirst()) {
+            request.sources.push_back({CommandLine::Source::File, files.constFirst()});
+        }
+    }
+    if (parser.isSet(options.aspect))
+        request.aspect = parser.value(options.aspect);
+    if (parser.isSet(options.size)) {
+        request.size = sizeOf(parser.value(options.size));
+        if (!request.size)
+            return QStringLiteral("--size vuole LARGHEZZAxALTEZZA in pixel, da 1 a %1: %2").arg(largestSide).arg(parser.value(options.size));
+    }
+    if (parser.isSet(options.view)) {
+        request.view = anglesOf(parser.value(options.view));
+        if (!request.view)
+            return QStringLiteral("--view vuole AZIMUT,ELEVAZIONE in gradi, l'elevazione da -90 a 90: %1").arg(parser.value(options.view));
+    }
+    request.legend = parser.isSet(options.legend);
+    if (parser.isSet(options.dotSize)) {
+        bool read = false;
+        const int pixels = parser.value(options.dotSize).toInt(&read);
+        if (!read || pixels < 1 || pixels > 4)
+            return QStringLiteral("--dot-size vuole un numero intero da 1 a 4: %1").arg(parser.value(options.dotSize));
+        request.dotSize = pixels;
+    }
+    return request;
+}
+}
+
+bool CommandLine::asksForExport(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = QByteArray(argv[i]).split('=').constFirst();
+        if (argument == "--export" || argument == "-export")
+            return true;
+    }
+    return false;
+}
+
+CommandLine::Reading CommandLine::read(const QStringList &arguments)
+{
+    ParserWords words;
+    QCoreApplication::installTranslator(&words);
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Disegna in assonometria un'elica portata lungo una spirale (ELICA + CHICCIOLA).\n"
+        "Senza opzioni apre la pagina introduttiva. Accetta anche le opzioni delle Qt,\n"
+        "come -platform nome e -style stile."));
+    const Options options;
+    const QList<const QCommandLineOption *> all = {&options.help, &options.version, &options.exportTo, &options.curve,
+                                                   &options.open, &options.aspect, &options.size, &options.view,
+                                                   &options.legend, &options.dotSize};
+    for (const QCommandLineOption *option : all)
+        parser.addOption(*option);
+
+    Reading reading;
+    const QList<const QCommandLineOption *> forExport = all.sliced(3);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        reading = usageError(unknown.isEmpty() ? parser.errorText()
+                                               : QStringLiteral("opzione sconosciuta: %1").arg(asTyped(arguments, unknown.constFirst())));
+    } else if (parser.isSet(options.help)) {
+        print(stdout, parser.helpText() + example());
+        reading = {false, 0, std::nullopt};
+    } else if (parser.isSet(options.version)) {
+        print(stdout, About::name() + u' ' + About::version() + u'\n');
+        reading = {false, 0, std::nullopt};
+    } else if (!parser.positionalArguments().isEmpty()) {
+        reading = usageError(QStringLiteral("argomento inatteso: %1").arg(parser.positionalArguments().constFirst()));
+    } else if (parser.isSet(options.exportTo)) {
+        std::variant<ExportRequest, QString> request = exportRequest(parser, options);
+        if (const QString *wrong = std::get_if<QString>(&request))
+            reading = usageError(*wrong);
+        else
+            reading = {false, 0, std::get<ExportRequest>(std::move(request))};
+    } else {
+        for (const QCommandLineOption *option : forExport)
+            if (parser.isSet(*option)) {
+                reading = usageError(QStringLiteral("%1 vale solo con --export").arg(asTyped(arguments, option->names().constFirst())));
+                break;
+            }
+    }
+
+    QCoreApplication::removeTranslator(&words);
+    return reading;
+}

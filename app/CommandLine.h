@@ -1,0 +1,46 @@
+#pragma once
+// The program's own options, read after the toolkit has taken its (-platform, -style, ...):
+// --help and --version answer in Italian; --export and its companions ask for a picture made
+// without a window; anything else is an error of usage.
+
+#include "curve/PictureDocument.h"
+#include "picture/PictureFormats.h"
+
+#include <QSize>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace CommandLine {
+// Where the picture's curves come from, in the order the options give them.
+struct Source {
+    enum Kind { Curve, File } kind;
+    // The eight values as typed ("22;14,5;8;6,25;0,3;1,5;30;60"), or the file's path.
+    QString text;
+};
+
+struct ExportRequest {
+    QString path;
+    const PictureFormats::Entry *format = nullptr;
+    std::vector<Source> sources;
+    // As typed; checked when the picture is made.
+    std::optional<QString> aspect;
+    std::optional<QSize> size;
+    std::optional<ViewAngles> view;
+    bool legend = false;
+    std::optional<int> dotSize;
+};
+
+struct Reading {
+    bool start = true; // no option asked for an answer or a picture: open the windows
+    int status = 0;    // the exit status when not starting
+    std::optional<ExportRequest> exportRequest;
+};
+
+// Whether the arguments ask for a picture without a window (the program then needs no display).
+bool asksForExport(int argc, char *argv[]);
+
+// Reads the arguments (the program's path first); prints the answer or the error itself, the
+// answer on standard output, the error as one line on standard error.
+Reading read(const QStringList &arguments);
+}

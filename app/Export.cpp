@@ -1,0 +1,137 @@
+#include "app/Export.h"
+#include "curve/AspectFactor.h"
+#include "curve/CurveChecks.h"
+#include "drawing/Form4.h"
+#include "parameters/ColourCounter.h"
+#include "picture/PictureMenu.h"
+#include "picture/PictureReader.h"
+#include "runtime/NumberText.h"
+#include "runtime/Single.h"
+#include "runtime/Twips.h"
+#include "view3d/ViewArea.h"
+#include "view3d/ViewWords.h"
+
+#include <cstdio>
+#include <variant>
+
+namespace {
+const QSize drawingSize(1280, 960);
+const QSize viewSize(1280, 720);
+
+struct Refusal {
+    int status;
+    QString message;
+};
+
+Refusal refused(const QString &message)
+{
+    return {1, message};
+}
+
+Refusal badUsage(const QString &message)
+{
+    return {2, message + QStringLiteral(" (elica --help elenca le opzioni)")};
+}
+
+// The picture's curves in the order the options give them: a file's in their own colours, each
+// --curve in the colour that "AVANTI" gives the curve after the one before.
+std::variant<PictureDocument, Refusal> document(const CommandLine::ExportRequest &request)
+{
+    PictureDocument document;
+    int16_t counter = 0;
+    int typed = 0;
+    for (const CommandLine::Source &source : request.sources) {
+        if (source.kind == CommandLine::Source::File) {
+            const PictureReader::Reading reading = PictureReader::read(source.text);
+            if (const QString *why = std::get_if<QString>(&reading))
+                return refused(PictureReader::refusal(source.text, *why));
+            const PictureDocument &opened = std::get<PictureDocument>(reading);
+            document.curves.insert(document.curves.end(), opened.curves.begin(), opened.curves.end());
+            document.view = opened.view;
+            counter = int16_t(opened.curves.back().colour);
+            continue;
+        }
+        ++typed;
+        std::array<QString, CurveFields::count> texts;
+        const QStringList values = source.text.split(u';');
+        std::copy(values.begin(), values.end(), texts.begin());
+        const std::variant<CurveValues, QString> read = CurveChecks::read(texts, NumberText::parseWritten);
+        if (const QString *why = std::get_if<QString>(&read))
+            return refused(QStringLiteral("curva %1: %2").arg(typed).arg(*why));
+        counter = ColourCounter::advanced(ColourCounter::normalised(counter));
+        document.curves.push_back({counter, std::get<CurveValues>(read), std::nullopt});
+    }
+    if (request.sources.empty())
+        document.curves.push_back({ColourCounter::advanced(ColourCounter::normalised(counter)), CurveFields::initial(), std::nullopt});
+    return document;
+}
+
+std::variant<double, Refusal> aspectFactor(const CommandLine::ExportRequest &request, QSize size)
+{
+    if (!request.aspect)
+        return AspectFactor::nearestAccepted(double(size.height()) / size.width());
+    const std::optional<double> typed = NumberText::parseWritten(*request.aspect);
+    const std::optional<double> factor = typed ? AspectFactor::acceptedStep(*typed) : std::nullopt;
+    if (!factor)
+        return refused(QStringLiteral("il fattore %1 non è uno di quelli che la calibrazione accetta: da %2 a %3, ogni %4")
+                           .arg(*request.aspect, NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::firstStep + 1)),
+                                NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::lastStep)),
+                                NumberText::fromDouble(AspectFactor::perStep)));
+    return *factor;
+}
+
+// What the drawing screen's "Salva immagine…" would write.
+std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, PictureDocument document)
+{
+    if (request.legend || request.dotSize)
+        return badUsage(QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
+    const QSize size = request.size.value_or(drawingSize);
+    const std::variant<double, Refusal> incr = aspectFactor(request, size);
+    if (const Refusal *refusal = std::get_if<Refusal>(&incr))
+        return *refusal;
+    Form4 &form = Single::instance<Form4>();
+    form.resize(size);
+    form.surface().resize(size, form.devicePixelRatioF(), Twips::logicalDpi());
+    document.view.reset();
+    form.drawPicture(document, std::get<double>(incr));
+    if (const std::optional<QString> failure = PictureFormats::save(form.picture(), request.path, request.format->format))
+        return refused(PictureMenu::failedSave(request.path, *failure));
+    return std::nullopt;
+}
+
+// What the 3D view's "Salva immagine…" would write at that size, those angles, zoom 100%.
+std::optional<Refusal> view(const CommandLine::ExportRequest &request, const PictureDocument &document)
+{
+    if (request.aspect)
+        return badUsage(QStringLiteral("--aspect vale solo per il disegno, non per la vista 3D"));
+    ViewArea area;
+    area.resize(request.size.value_or(viewSize));
+    area.setCurves(document.curves);
+    area.setAngles(request.view.value_or(document.view.value_or(ViewAngles{})));
+    if (request.dotSize)
+        area.setDotSize(*request.dotSize);
+    if (request.legend)
+        area.setLegend(ViewWords::legend(document.curves, std::nullopt));
+    PictureRecord marks;
+    if (const std::optional<QString> failure =
+            PictureFormats::save(area.picture(document.curves, marks), request.path, request.format->format))
+        return refused(PictureMenu::failedSave(request.path, *failure));
+    return std::nullopt;
+}
+}
+
+int Export::run(const CommandLine::ExportRequest &request)
+{
+    std::variant<PictureDocument, Refusal> made = document(request);
+    std::optional<Refusal> refusal;
+    if (const Refusal *early = std::get_if<Refusal>(&made))
+        refusal = *early;
+    else if (const PictureDocument &picture = std::get<PictureDocument>(made); request.view || picture.view)
+        refusal = view(request, picture);
+    else
+        refusal = drawing(request, picture);
+    if (!refusal)
+        return 0;
+    std::fputs(QStringLiteral("elica: %1\n").arg(refusal->message).toLocal8Bit().constData(), stderr);
+    return refusal->status;
+}

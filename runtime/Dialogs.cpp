@@ -1,0 +1,106 @@
+#include "runtime/Dialogs.h"
+#include "runtime/About.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+Dialogs *given = nullptr;
+
+// "Immagine PNG (*.png)" gives "png".
+QString extensionOf(const QString &filter)
+{
+    return QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter).captured(1);
+}
+
+// Typing a name and Enter is enough: the name field has the focus once the dialog is up (left to
+// itself, the dialog does not always give it there).
+void focusNameField(QFileDialog &dialog)
+{
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setFocus(Qt::OtherFocusReason);
+    });
+}
+}
+
+Dialogs::~Dialogs()
+{
+    if (given == this)
+        given = nullptr;
+}
+
+Dialogs &Dialogs::program()
+{
+    static Dialogs toolkit;
+    return given ? *given : toolkit;
+}
+
+void Dialogs::give(Dialogs *dialogs)
+{
+    given = dialogs;
+}
+
+void Dialogs::message(const QString &prompt)
+{
+    QMessageBox box(QMessageBox::NoIcon, About::name(), prompt, QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool Dialogs::question(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, About::name(), question);
+    QPushButton *yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+std::optional<Dialogs::SaveChoice> Dialogs::askSave(QWidget *parent, const QString &title, const QString &suggested,
+                                                    const QStringList &filters)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    // A name typed without an extension takes the chosen filter's, before the dialog asks
+    // whether to replace an existing file.
+    dialog.setDefaultSuffix(extensionOf(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
+    focusNameField(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveChoice{dialog.selectedFiles().constFirst(), std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<QString> Dialogs::askOpen(QWidget *parent, const QString &title, const QString &folder, const QStringList &filters)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(folder);
+    focusNameField(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool Dialogs::askPrint(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Stampa"));
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The program's dialogs and message boxes behind one interface: the toolkit's own, or others
+// given in their place that answer for the user. Every window asks through the ones the program
+// has now.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+class Dialogs {
+public:
+    Dialogs() = default;
+    Dialogs(const Dialogs &) = delete;
+    Dialogs &operator=(const Dialogs &) = delete;
+    // Dialogs given in place of the toolkit's stop answering when they are destroyed.
+    virtual ~Dialogs();
+
+    // The dialogs the program asks with now.
+    static Dialogs &program();
+    // From now on the program asks with these; nothing gives the toolkit's back.
+    static void give(Dialogs *dialogs);
+
+    // A message with one OK button, titled "Elica", modal.
+    virtual void message(const QString &prompt);
+    // Whether the user answered "Sì"; "No" is the default and what Escape gives.
+    virtual bool question(const QString &question);
+
+    struct SaveChoice {
+        QString path;
+        int filter; // index into the filters offered
+    };
+    // The file dialog for saving, titled title, showing the suggested path, the first filter
+    // chosen; nothing when the user cancels.
+    virtual std::optional<SaveChoice> askSave(QWidget *parent, const QString &title, const QString &suggested,
+                                              const QStringList &filters);
+    // The file chosen for opening, or nothing when the user cancels.
+    virtual std::optional<QString> askOpen(QWidget *parent, const QString &title, const QString &folder,
+                                           const QStringList &filters);
+    // Whether the user asked to print.
+    virtual bool askPrint(QWidget *parent, QPrinter &printer);
+};
