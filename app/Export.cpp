@@ -81,31 +81,25 @@ std::variant<double, Refusal> aspectFactor(const CommandLine::ExportRequest &req
 }
 
 // What the drawing screen's "Salva immagine…" would write.
-std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, PictureDocument document)
+std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, PictureDocument document, QSize size, double incr)
 {
     if (request.legend || request.dotSize)
         return badUsage(QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
-    const QSize size = request.size.value_or(drawingSize);
-    const std::variant<double, Refusal> incr = aspectFactor(request, size);
-    if (const Refusal *refusal = std::get_if<Refusal>(&incr))
-        return *refusal;
     Form4 &form = Single::instance<Form4>();
     form.resize(size);
     form.surface().resize(size, form.devicePixelRatioF(), Twips::logicalDpi());
     document.view.reset();
-    form.drawPicture(document, std::get<double>(incr));
+    form.drawPicture(document, incr);
     if (const std::optional<QString> failure = PictureFormats::save(form.picture(), request.path, request.format->format))
         return refused(PictureMenu::failedSave(request.path, *failure));
     return std::nullopt;
 }
 
 // What the 3D view's "Salva immagine…" would write at that size, those angles, zoom 100%.
-std::optional<Refusal> view(const CommandLine::ExportRequest &request, const PictureDocument &document)
+std::optional<Refusal> view(const CommandLine::ExportRequest &request, const PictureDocument &document, QSize size)
 {
-    if (request.aspect)
-        return badUsage(QStringLiteral("--aspect vale solo per il disegno, non per la vista 3D"));
     ViewArea area;
-    area.resize(request.size.value_or(viewSize));
+    area.resize(size);
     area.setCurves(document.curves);
     area.setAngles(request.view.value_or(document.view.value_or(ViewAngles{})));
     if (request.dotSize)
@@ -118,18 +112,31 @@ std::optional<Refusal> view(const CommandLine::ExportRequest &request, const Pic
         return refused(PictureMenu::failedSave(request.path, *failure));
     return std::nullopt;
 }
+
+// The picture made and written, or why not.
+std::optional<Refusal> made(const CommandLine::ExportRequest &request)
+{
+    std::variant<PictureDocument, Refusal> read = document(request);
+    if (const Refusal *refusal = std::get_if<Refusal>(&read))
+        return *refusal;
+    PictureDocument &picture = std::get<PictureDocument>(read);
+    const bool ofTheView = request.view || picture.view;
+    const QSize size = request.size.value_or(ofTheView ? viewSize : drawingSize);
+    const std::variant<double, Refusal> incr = aspectFactor(request, size);
+    if (const Refusal *refusal = std::get_if<Refusal>(&incr))
+        return *refusal;
+    if (!ofTheView)
+        return drawing(request, picture, size, std::get<double>(incr));
+    // The curves as the drawing screen would draw them, at the calibration's factor.
+    for (PictureCurve &curve : picture.curves)
+        curve.incr = curve.incr.value_or(std::get<double>(incr));
+    return view(request, picture, size);
+}
 }
 
 int Export::run(const CommandLine::ExportRequest &request)
 {
-    std::variant<PictureDocument, Refusal> made = document(request);
-    std::optional<Refusal> refusal;
-    if (const Refusal *early = std::get_if<Refusal>(&made))
-        refusal = *early;
-    else if (const PictureDocument &picture = std::get<PictureDocument>(made); request.view || picture.view)
-        refusal = view(request, picture);
-    else
-        refusal = drawing(request, picture);
+    const std::optional<Refusal> refusal = made(request);
     if (!refusal)
         return 0;
     std::fputs(QStringLiteral("elica: %1\n").arg(refusal->message).toLocal8Bit().constData(), stderr);

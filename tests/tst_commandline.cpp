@@ -1,7 +1,14 @@
-// The command line, run as a user would run it and without a display: the
-// answers to --help and --version, the errors, the toolkit's own options.
+// The command line, run as a user would run it and without a display: the answers to --help and
+// --version, the errors, the toolkit's own options, and pictures made with --export, held against
+// what the windows save for the same curves.
+#include "PictureSupport.h"
+#include "TestSupport.h"
+#include "picture/PictureFormats.h"
+#include "picture/PictureReader.h"
 #include "runtime/About.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -27,6 +34,32 @@ QStringList lines(const QByteArray &text)
 {
     return QString::fromLocal8Bit(text).split(u'\n', Qt::SkipEmptyParts);
 }
+
+
+const QString hint = QStringLiteral(" (elica --help elenca le opzioni)");
+
+// The pixels and the exact words of a picture file.
+struct Saved {
+    QImage pixels;
+    PictureDocument document;
+    bool operator==(const Saved &) const = default;
+};
+Saved savedIn(const QString &path)
+{
+    const PictureReader::Reading reading = PictureReader::read(path);
+    const PictureDocument document = std::holds_alternative<PictureDocument>(reading) ? std::get<PictureDocument>(reading) : PictureDocument{};
+    if (!path.endsWith(QLatin1String(".png")))
+        return {QImage(), document};
+    const QImage pixels = QImage(path).convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("KEEP_SHOTS"))
+        pixels.save(QStringLiteral("/tmp/") + QFileInfo(path).fileName());
+    return {pixels, document};
+}
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 }
 
 class TestCommandLine : public QObject {
@@ -49,6 +82,9 @@ class TestCommandLine : public QObject {
     }
 
 private slots:
+    void init() { Single::instance<Form2>().Incr = 0.79; }
+    void cleanup() { Single::destroyAll(); }
+
     void help_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -71,8 +107,11 @@ private slots:
                      && result.out.first().endsWith(QStringLiteral("elica [opzioni]")),
                  qPrintable(result.out.first()));
         QVERIFY(result.out.contains(QStringLiteral("Opzioni:")));
-        QVERIFY(result.out.contains(QStringLiteral("  -h, --help     Mostra questo aiuto ed esce.")));
-        QVERIFY(result.out.contains(QStringLiteral("  -v, --version  Mostra la versione ed esce.")));
+        const QString options = result.out.join(u'\n');
+        for (const char *option : {"-h, --help", "-v, --version", "--export <FILE>", "--curve <VALORI>", "--open <FILE>",
+                                   "--aspect <N>", "--size <LxA>", "--view <AZ,EL>", "--legend", "--dot-size <N>"})
+            QVERIFY2(options.contains(QLatin1String("  ") + QLatin1String(option) + QLatin1Char(' ')), option);
+        QVERIFY(result.out.contains(QStringLiteral("Esempio: due curve in un PNG, e la loro vista 3D in un PDF:")));
     }
 
     void version_data()
@@ -95,32 +134,195 @@ private slots:
         QCOMPARE(result.out, QStringList{QStringLiteral("Elica ") + About::version()});
     }
 
+    // Bad usage: one line, status 2, nothing written.
     void refused_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("error");
-        const QString hint = QStringLiteral(" (elica --help elenca le opzioni)");
-        QTest::newRow("long") << QStringList{QStringLiteral("--colore")}
-                              << QStringLiteral("elica: opzione sconosciuta: --colore") + hint;
-        QTest::newRow("short") << QStringList{QStringLiteral("-x")}
-                               << QStringLiteral("elica: opzione sconosciuta: -x") + hint;
-        QTest::newRow("unknown before --help")
-            << QStringList{QStringLiteral("--colore=rosso"), QStringLiteral("--help")}
-            << QStringLiteral("elica: opzione sconosciuta: --colore") + hint;
-        QTest::newRow("value to --version") << QStringList{QStringLiteral("--version=2")}
-                                            << QStringLiteral("elica: valore inatteso dopo --version") + hint;
-        QTest::newRow("argument") << QStringList{QStringLiteral("disegno.png")}
-                                  << QStringLiteral("elica: argomento inatteso: disegno.png") + hint;
+        const auto row = [](const char *name, const QStringList &arguments, const QString &error) {
+            QTest::newRow(name) << arguments << QStringLiteral("elica: ") + error + hint;
+        };
+        row("long", {"--colore"}, QStringLiteral("opzione sconosciuta: --colore"));
+        row("short", {"-x"}, QStringLiteral("opzione sconosciuta: -x"));
+        row("unknown before --help", {"--colore=rosso", "--help"}, QStringLiteral("opzione sconosciuta: --colore"));
+        row("value to --version", {"--version=2"}, QStringLiteral("valore inatteso dopo --version"));
+        row("argument", {"disegno.png"}, QStringLiteral("argomento inatteso: disegno.png"));
+        row("missing value", {"--export"}, QStringLiteral("manca il valore dopo --export"));
+        row("unknown extension", {"--export", "x.bmp"}, QStringLiteral("l'estensione di x.bmp non è di un formato che Elica scrive"));
+        row("size not WxH", {"--export", "x.png", "--size", "800*600"},
+            QStringLiteral("--size vuole LARGHEZZAxALTEZZA in pixel, da 1 a 16384: 800*600"));
+        row("size over 16384", {"--export", "x.png", "--size", "16385x10"},
+            QStringLiteral("--size vuole LARGHEZZAxALTEZZA in pixel, da 1 a 16384: 16385x10"));
+        row("seven values", {"--export", "x.png", "--curve", "1;2;3;4;5;6;7"},
+            QStringLiteral("--curve vuole otto valori separati da \";\": 1;2;3;4;5;6;7"));
+        row("elevation beyond 90", {"--export", "x.png", "--view", "45,91"},
+            QStringLiteral("--view vuole AZIMUT,ELEVAZIONE in gradi, l'elevazione da -90 a 90: 45,91"));
+        row("dot size 5", {"--export", "x.png", "--view", "0,0", "--dot-size", "5"},
+            QStringLiteral("--dot-size vuole un numero intero da 1 a 4: 5"));
+        row("a picture option without --export", {"--curve", "1;2;3;4;5;6;7;8"}, QStringLiteral("--curve vale solo con --export"));
+        row("legend without the view", {"--export", "x.png", "--legend"},
+            QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
     }
 
     void refused()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, error);
+        QTemporaryDir folder;
+        QDir::setCurrent(folder.path());
         const Run result = run(arguments);
         QCOMPARE(result.status, 2);
         QCOMPARE(result.out, QStringList());
         QCOMPARE(result.err, QStringList{error});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // Values and files refused as the windows refuse them, a file that cannot be written: status
+    // 1, one line, and the file as it was (or none).
+    void exportRefused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        const QString good = QStringLiteral("20;15;10;5;3;1;45;45");
+        QTest::newRow("ratio 0") << QStringList{"--curve", good, "--curve", "20;15;10;5;0,0;1;45;45"}
+                                 << QStringLiteral("curva 2: Il Rapporto deve essere diverso da 0");
+        QTest::newRow("a letter") << QStringList{"--curve", "20;1O;10;5;3;1;45;45"}
+                                  << QStringLiteral("curva 1: Asse Min. di A non è un numero");
+        QTest::newRow("an empty value") << QStringList{"--curve", "20;15;10;5;3;;45;45"} << QStringLiteral("curva 1: PASSO non è un numero");
+        QTest::newRow("not a calibration step") << QStringList{"--aspect", "0,76"}
+                                                << QStringLiteral("il fattore 0,76 non è uno di quelli che la calibrazione accetta: "
+                                                                  "da 0,55 a 1,11, ogni 0,02");
+        QTest::newRow("a text that is no picture") << QStringList{"--open", "FOLDER/testo.png"}
+                                                   << QStringLiteral("Impossibile aprire l'immagine «FOLDER/testo.png»: il nome dice .png, "
+                                                                     "ma il contenuto non è un'immagine PNG");
+        QTest::newRow("a folder that does not exist") << QStringList{"--export", "FOLDER/manca/x.png"}
+                                                      << QStringLiteral("Impossibile salvare l'immagine FOLDER/manca/x.png: "
+                                                                        "la cartella FOLDER/manca non esiste");
+    }
+
+    void exportRefused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const QString old = folder.filePath(QStringLiteral("vecchia.png"));
+        QFile oldFile(old);
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write("old");
+        oldFile.close();
+        QFile text(folder.filePath(QStringLiteral("testo.png")));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("no picture\n");
+        text.close();
+        arguments.replaceInStrings(QStringLiteral("FOLDER"), folder.path());
+        if (!arguments.contains(QStringLiteral("--export")))
+            arguments << QStringLiteral("--export") << old;
+        const Run result = run(arguments);
+        QCOMPARE(result.status, 1);
+        QCOMPARE(result.out, QStringList());
+        QCOMPARE(result.err, QStringList{QStringLiteral("elica: ") + QString(error).replace(QStringLiteral("FOLDER"), folder.path())});
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{QStringLiteral("testo.png"), QStringLiteral("vecchia.png")}));
+    }
+
+    // The same curves, aspect factor and size as the drawing screen: the same PNG, and an SVG and
+    // a PDF with the same words and machine form.
+    void exportEqualsTheDrawingScreen_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // into the parameter fields, each followed by "AVANTI"
+        QTest::addColumn<QString>("opened");    // through the picture menu first
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("two curves, a decimal comma and a point")
+            << QStringList{"20;15;10;5;3;1;45;45", "22;14,5;8;6,25;0,3;1,5;30;60"} << QString()
+            << QStringList{"--curve", "20;15;10;5;3;1;45;45", "--curve", "22;14.5;8;6.25;0.3;1,5;30;60"};
+        QTest::newRow("the defaults") << QStringList{"20;15;10;5;3;1;45;45"} << QString() << QStringList();
+        for (const char *format : {"png", "svg", "pdf"}) {
+            const QString file = QFINDTESTDATA(QStringLiteral("data/elica-1.1.0.") + QLatin1String(format));
+            QTest::newRow(QByteArray("a 1.1.0 ") + format) << QStringList() << file << QStringList{"--open", file};
+        }
+        const QString png = QFINDTESTDATA("data/elica-1.1.0.png");
+        QTest::newRow("a file, then a curve in the colour after its last")
+            << QStringList{"-20;15;10;5;-1,5;1;45;45"} << png << QStringList{"--open", png, "--curve", "-20;15;10;5;-1.5;1;45;45"};
+    }
+
+    void exportEqualsTheDrawingScreen()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, opened);
+        QFETCH(QStringList, arguments);
+        ProgramRecorder recorder;
+        recorder.answer = true;
+        // Shown at its full size first; with no values taken yet, it draws nothing.
+        Form4 &form = Single::instance<Form4>();
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.curves().size(), std::size_t(0));
+        Form3 &fields = Single::instance<Form3>();
+        if (!opened.isEmpty())
+            menuOf(form).openPath(opened);
+        for (const QString &values : typed) {
+            const QStringList texts = values.split(u';');
+            const QList<QLineEdit *> edits = {fields.Text1, fields.Text2, fields.Text3, fields.Text4,
+                                              fields.Text5, fields.Text6, fields.Text7, fields.Text8};
+            for (int i = 0; i < 8; ++i)
+                edits[i]->setText(texts[i]);
+            const std::size_t before = form.curves().size();
+            fields.Command2_Click();
+            QTRY_COMPARE(form.curves().size(), before + 1);
+        }
+        QVERIFY(recorder.messages.isEmpty());
+        const Picture picture = form.picture();
+        QTemporaryDir folder;
+        for (const PictureFormats::Entry &format : PictureFormats::all()) {
+            const QString windows = folder.filePath(QStringLiteral("finestre.") + QLatin1String(format.extension));
+            const QString exported = folder.filePath(QStringLiteral("riga.") + QLatin1String(format.extension));
+            QVERIFY(!PictureFormats::save(picture, windows, format.format));
+            const Run result = run(arguments + QStringList{"--export", exported, "--aspect", "0,79", "--size", sizeText(picture.size)});
+            QCOMPARE(result.err, QStringList());
+            QCOMPARE(result.status, 0);
+            if (format.format == PictureFormats::Format::Png)
+                QVERIFY(savedIn(exported) == savedIn(windows));
+            else
+                QCOMPARE(savedIn(exported).document, savedIn(windows).document);
+        }
+    }
+
+    // At the view's size and angles, with its legend and dot size: what its menu saves.
+    void exportEqualsTheView()
+    {
+        setParameters(22, 14.5, 8, 6.25, 0.3, 1.5, 30, 60);
+        drawingScreen().Form_Activate();
+        setParameters();
+        drawingScreen().Form_Activate();
+        View3D &view = Single::instance<View3D>();
+        view.present();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        ViewArea &area = areaOf(view);
+        area.setAngles({30, 20.5});
+        for (QAction *entry : menuOf(view).menu()->actions())
+            if (entry->text() == QLatin1String("Legenda"))
+                entry->trigger();
+        for (QAction *entry : menuOf(view).menu()->findChildren<QAction *>())
+            if (entry->text() == QLatin1String("3 pixel"))
+                entry->trigger();
+        QTemporaryDir folder;
+        const QString windows = folder.filePath(QStringLiteral("vista.png"));
+        const QString exported = folder.filePath(QStringLiteral("riga.png"));
+        QVERIFY(!PictureFormats::save(view.picture(), windows, PictureFormats::Format::Png));
+        const Run result = run({"--export", exported, "--curve", "22;14,5;8;6,25;0,3;1,5;30;60", "--curve", "20;15;10;5;3;1;45;45",
+                                "--view", "30,20.5", "--legend", "--dot-size", "3", "--aspect", "0,75", "--size", sizeText(area.size())});
+        QCOMPARE(result.err, QStringList());
+        QCOMPARE(result.status, 0);
+        QVERIFY(savedIn(exported) == savedIn(windows));
+        QCOMPARE(savedIn(exported).document.view, std::optional<ViewAngles>(ViewAngles{30, 20.5}));
+
+        // A picture of the view, opened, is the view's picture again.
+        const QString again = folder.filePath(QStringLiteral("ancora.png"));
+        const Run reopened = run({"--export", again, "--open", exported, "--legend", "--dot-size", "3", "--size", sizeText(area.size())});
+        QCOMPARE(reopened.err, QStringList());
+        QCOMPARE(reopened.status, 0);
+        QVERIFY(savedIn(again) == savedIn(windows));
     }
 
     void noDisplay_data()
@@ -155,5 +357,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

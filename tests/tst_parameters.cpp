@@ -3,9 +3,14 @@
 // counter, and the layout the user sees.
 #include "TestSupport.h"
 #include "calibration/Form2.h"
-#include "drawing/Form4.h"
+#include "curve/CurveChecks.h"
 #include "curve/PictureNews.h"
+#include "drawing/Form4.h"
 #include "parameters/Form3.h"
+#include "picture/CurveCaption.h"
+#include "picture/LegacyWords.h"
+#include "picture/MachineForm.h"
+#include "runtime/NumberText.h"
 #include "runtime/Palette.h"
 #include "runtime/ScreenFlow.h"
 #include "runtime/Single.h"
@@ -44,6 +49,8 @@ private slots:
     void cleanup() { Single::destroyAll(); }
 
     void captionsAndDefaults();
+    void eachValueThroughEveryUse_data();
+    void eachValueThroughEveryUse();
     void firstAvantiWithTheDefaults();
     void firstBadFieldStopsTheChain_data();
     void firstBadFieldStopsTheChain();
@@ -102,6 +109,49 @@ void ParametersTest::captionsAndDefaults()
         chain << chain.last()->nextInFocusChain();
     QCOMPARE(chain.mid(1, 9), (QList<QWidget *>{form.Command1, form.Text1, form.Text2, form.Text3, form.Text4,
                                                 form.Text5, form.Text6, form.Text7, form.Text8}));
+}
+
+void ParametersTest::eachValueThroughEveryUse_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("name");
+    int field = 0;
+    for (const char *name : {"a", "b", "c", "d", "rapporto", "passo", "alfa", "beta"})
+        QTest::newRow(name) << ++field << QString::fromLatin1(name);
+}
+
+// A value typed into its field reaches the drawn curve under its own name: in the caption, in its
+// place in the machine form, read back from the caption; and a letter there is refused with the
+// field's own message, on the screen and by the checks that the preview and the command line use.
+void ParametersTest::eachValueThroughEveryUse()
+{
+    QFETCH(int, field);
+    QFETCH(QString, name);
+    ProgramRecorder recorder;
+    Form3 &form = Single::instance<Form3>();
+    Form4 &drawing = Single::instance<Form4>();
+    fields(form)[field - 1]->setText(QStringLiteral("7,25"));
+    form.Command2_Click();
+    QTRY_COMPARE(drawing.curves().size(), std::size_t(1));
+    const PictureCurve &curve = drawing.curves().front();
+    QCOMPARE(CurveFields::numbers(curve.values)[std::size_t(field - 1)], 7.25);
+    const QString caption = CurveCaption::caption(1, curve);
+    QVERIFY2(caption.contains(name + QStringLiteral(" 7,25;")) || caption.endsWith(name + QStringLiteral(" 7,25")), qPrintable(caption));
+    QCOMPARE(MachineForm::write({{curve}, std::nullopt}).split('\n').value(1).split(' ').value(field + 1), QByteArray("7.25"));
+    const auto legacy = LegacyWords::read(caption);
+    QVERIFY(std::holds_alternative<PictureDocument>(legacy));
+    QCOMPARE(std::get<PictureDocument>(legacy).curves.front().values, curve.values);
+
+    std::array<QString, CurveFields::count> texts;
+    for (int i = 0; i < CurveFields::count; ++i)
+        texts[std::size_t(i)] = fields(form)[i]->text();
+    texts[std::size_t(field - 1)] = QStringLiteral("x");
+    fields(form)[field - 1]->setText(QStringLiteral("x"));
+    form.Command2_Click();
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(std::get<QString>(CurveChecks::read(texts, NumberText::parse)), recorder.messages.front());
+    QCOMPARE(std::get<QString>(CurveChecks::read(texts, NumberText::parseWritten)), recorder.messages.front());
+    QVERIFY(!form.fieldValues());
 }
 
 void ParametersTest::firstAvantiWithTheDefaults()

@@ -4,11 +4,14 @@
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
+#include "picture/PictureFormats.h"
 #include "runtime/ScreenFlow.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"
 
 #include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtTest>
 
 namespace {
@@ -56,6 +59,8 @@ private slots:
     void turnsGiveBackTheSameFrame_data();
     void turnsGiveBackTheSameFrame();
     void dragFollowsThePointer();
+    void vectorsShowTheFrame_data();
+    void vectorsShowTheFrame();
     void statusAndDescription();
     void followsThePicture();
     void previewComesAndGoes();
@@ -131,6 +136,47 @@ void ViewTest::dragFollowsThePointer()
     // Far beyond the elevation's stop and back: only where the pointer ends counts.
     drag(&a.area, QPoint(10, 10), {QPoint(500, -400), QPoint(-20, 10)});
     QCOMPARE(a.frame(), opening);
+}
+
+void ViewTest::vectorsShowTheFrame_data()
+{
+    QTest::addColumn<bool>("legend");
+    QTest::addColumn<int>("dotSize");
+    QTest::newRow("plain") << false << 2;
+    QTest::newRow("legend over the dots, large dots") << true << 4;
+}
+
+// The view's SVG, drawn by a renderer, is its image: the same dots to the pixel, and axes, legend
+// and letters where the image has them (renderers smooth their edges a little differently).
+void ViewTest::vectorsShowTheFrame()
+{
+    QFETCH(bool, legend);
+    QFETCH(int, dotSize);
+    Area a;
+    a.area.resize(300, 200);
+    a.area.setCurves({{1, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}, {12, {-4, 25, 1, 9, -1.5, 2, 45, 45}, 0.75}});
+    a.area.setPreview(PictureCurve{2, {30, 15, 10, 5, 3, 1, 45, 45}, std::nullopt});
+    a.area.setDotSize(dotSize);
+    if (legend)
+        a.area.setLegend({{qRgb(0, 0, 128), QStringLiteral("Curva 1")}, {qRgb(255, 0, 0), QStringLiteral("Curva 2")}});
+    PictureRecord marks;
+    const Picture picture = a.area.picture({}, marks);
+    QSvgRenderer svg(PictureFormats::of(PictureFormats::Format::Svg).write(picture));
+    QImage drawn(picture.size, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    const QImage image = picture.image;
+    QCOMPARE(drawn.size(), image.size());
+    int differ = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y), q = drawn.pixel(x, y);
+            if (std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))}) > 40)
+                ++differ;
+        }
+    qInfo("%d of %d pixels differ", differ, image.width() * image.height());
+    QVERIFY(differ < image.width() * image.height() / 200);
 }
 
 // The status line follows every frame; a screen reader hears it with the picture's words once a
