@@ -1,17 +1,12 @@
 // How long the two drawing procedures take on a maximised screen, beside the
-// fastest the painter can put the same dots into the same image; and the
-// program's main, which prints every measure's ratio to its yardstick.
+// fastest the painter can put the same dots into the same image.
 #include "BenchSupport.h"
 #include "calibration/Form2.h"
 #include "runtime/Single.h"
 #include "runtime/Surface.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -105,61 +100,3 @@ static void calibrationEvent_drawPointsLimit(benchmark::State &state)
     });
 }
 BENCHMARK(calibrationEvent_drawPointsLimit)->Unit(benchmark::kMillisecond);
-
-namespace {
-// The console table, then each procedure's CPU time as a multiple of its drawPoints limit.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_None) {}
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            m_cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const std::string procedure : {"CALCOLA", "calibrationEvent", "turnFrame/1", "turnFrame/20", "turnFrame/100"})
-            ratio(procedure, limitOf(procedure), "its drawPoints limit");
-        ratio("previewStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
-        for (const std::string format : {"png", "svg", "pdf"})
-            for (const std::string curves : {"1", "10"})
-                ratio("openPicture/" + format + "/" + curves, "savePicture/" + format + "/" + curves, "its save");
-    }
-
-private:
-    // "turnFrame/20" is measured against "turnFrame_drawPointsLimit/20".
-    static std::string limitOf(const std::string &procedure)
-    {
-        const std::size_t slash = procedure.find('/');
-        if (slash == std::string::npos)
-            return procedure + "_drawPointsLimit";
-        return procedure.substr(0, slash) + "_drawPointsLimit" + procedure.substr(slash);
-    }
-
-    void ratio(const std::string &measure, const std::string &yardstick, const char *what) const
-    {
-        const auto time = m_cpuTimes.find(measure);
-        const auto limit = m_cpuTimes.find(yardstick);
-        if (time != m_cpuTimes.end() && limit != m_cpuTimes.end())
-            std::printf("%-20s %.2fx %s (CPU time; %.3f ms against %.3f ms)\n", measure.c_str(), time->second / limit->second,
-                        what, time->second, limit->second);
-    }
-
-
-    std::map<std::string, double> m_cpuTimes;
-};
-}
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    Single::destroyAll();
-    return 0;
-}

@@ -1,10 +1,13 @@
-// Saving a picture and opening it again, in each of the three formats, with one and ten curves.
+// Saving a picture and opening it again, in each of the three formats, with one and ten curves;
+// and the whole command that writes the picture, beside a bare window's start.
 #include "BenchSupport.h"
+#include "curve/CurveFields.h"
 #include "curve/PictureNews.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureReader.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -55,3 +58,44 @@ static void openPicture(benchmark::State &state, PictureFormats::Format format)
 BENCHMARK_CAPTURE(openPicture, png, PictureFormats::Format::Png)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openPicture, svg, PictureFormats::Format::Svg)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(openPicture, pdf, PictureFormats::Format::Pdf)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+namespace {
+// The process's time from its start to its end.
+void timeProcess(benchmark::State &state, const QString &program, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (auto _ : state) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            state.SkipWithError(process.readAllStandardError().constData());
+    }
+}
+}
+
+// The whole command that writes the drawing screen's picture of the same curves, at the same size.
+static void exportCommandLine(benchmark::State &state)
+{
+    QStringList arguments;
+    for (const PictureCurve &curve : benchCurves(int(state.range(0)))) {
+        QStringList values;
+        for (double value : CurveFields::numbers(curve.values))
+            values << QString::number(value, 'g', 17);
+        arguments << QStringLiteral("--curve") << values.join(u';');
+    }
+    QTemporaryDir folder;
+    arguments << QStringLiteral("--export") << folder.filePath(QStringLiteral("riga.png")) << QStringLiteral("--size")
+              << QStringLiteral("%1x%2").arg(maximised.width()).arg(maximised.height()) << QStringLiteral("--aspect") << QStringLiteral("0.79");
+    timeProcess(state, QStringLiteral(ELICA_BINARY), arguments);
+}
+BENCHMARK(exportCommandLine)->Name("exportCommandLine/png")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A bare window's start, on the same platform, to its first frame and out.
+static void bareWindowStart(benchmark::State &state)
+{
+    timeProcess(state, QStringLiteral(BARE_WINDOW), {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--once")});
+}
+BENCHMARK(bareWindowStart)->Unit(benchmark::kMillisecond)->UseRealTime();

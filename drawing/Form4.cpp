@@ -161,9 +161,12 @@ Picture Form4::picture()
     const Surface &s = surface();
     const qreal dpr = s.devicePixelRatio();
     const QSize logical = s.scale().clientSize().toSize().expandedTo(QSize(1, 1));
-    QImage image;
-    if (!s.image().isNull()) {
-        image = s.image().copy(0, 0, int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr)));
+    // The surface keeps what a larger window showed before: only the part now shown is the picture.
+    const QSize shown(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr)));
+    QImage image = s.image();
+    if (!image.isNull()) {
+        if (image.size() != shown)
+            image = image.copy(QRect(QPoint(0, 0), shown));
         image.setDevicePixelRatio(dpr);
     }
     return {logical, image, s.background(), &s.record(), {}, {}, {m_curves, std::nullopt}};

@@ -11,12 +11,7 @@ opening() {
     local saved="$WORK/opening" second=(30 15 10 5 3 1 45 45) key file
     rm -rf -- "$saved"
     mkdir -p "$saved"
-    start_app opening
-    check "the program starts with Form1" $? "" || return
-    calibrate 13
-    avanti
-    drawn opening-first 1 "${DEFAULTS[@]}"
-    check "first drawing in ${PALETTE[1]}" $? "$ANSWER" "$SHOT" || return
+    first_drawing opening || return
     save_as "$saved/curva.png"
     check "the picture saved as PNG" $? "" || return
     click "$FORM4" $F4_RIPRENDI

@@ -44,13 +44,7 @@ picture() {
     local saved="$WORK/pictures"
     rm -rf -- "$saved"
     mkdir -p "$saved"
-    start_app picture
-    check "the program starts with Form1" $? "" || return
-    calibrate 13
-    avanti
-    drawn picture-drawn 1 "${DEFAULTS[@]}"
-    check "first drawing in ${PALETTE[1]}" $? "$ANSWER" "$SHOT" || return
-    PICTURE=$SHOT
+    first_drawing picture || return
 
     local how
     for how in "right click" Menu shift+F10; do

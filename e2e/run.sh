@@ -91,6 +91,19 @@ avanti() {
     FORM4=$(window Form4) && wait_for 5 is_active Form4
 }
 
+# first_drawing NAME: the program started, calibrated at 0,79, the default curve drawn in the
+# first colour; PICTURE is its screenshot. Fails at the first step that does not come.
+first_drawing() {
+    start_app "$1"
+    check "the program starts with Form1" $? "" || return
+    calibrate 13
+    check "calibrated at 0,79, Form3 open" $? "" || return
+    avanti
+    drawn "$1-first" 1 "${DEFAULTS[@]}"
+    check "first drawing in ${PALETTE[1]}" $? "$ANSWER" "$SHOT" || return
+    PICTURE=$SHOT
+}
+
 # drawn NAME INDEX PARAMETERS...: waits for the drawing screen to show the curve in palette
 # colour INDEX and checks it dot by dot.
 drawn() {
@@ -243,13 +256,7 @@ walk() {
 
 robustness() {
     echo "# robustness: drawings in a row, clicks after a failed field, extreme numbers"
-    start_app robust
-    check "the program starts with Form1" $? "" || return
-    calibrate 13
-    check "calibrated at 0,79, Form3 open" $? "" || return
-    avanti
-    drawn robust-first 1 "${DEFAULTS[@]}"
-    check "first drawing in ${PALETTE[1]}" $? "$ANSWER" "$SHOT"
+    first_drawing robust || return
 
     # Each click into the drawing screen draws in the next colour; after 15 the palette starts
     # again at 1.

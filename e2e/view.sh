@@ -36,13 +36,7 @@ view_shot() {
 
 view() {
     echo "# 3D view: opening, turning, steady turn, preview of the parameters"
-    start_app view
-    check "the program starts with Form1" $? "" || return
-    calibrate 13
-    avanti
-    drawn view-drawn 1 "${DEFAULTS[@]}"
-    check "first drawing in ${PALETTE[1]}" $? "$ANSWER" "$SHOT" || return
-    PICTURE=$SHOT
+    first_drawing view || return
 
     xdotool key ctrl+3
     VIEW=$(window "Vista 3D") && wait_for 5 is_active "Vista 3D"
