@@ -11,6 +11,7 @@
 #include "runtime/Screen.h"
 #include "runtime/ScreenFlow.h"
 #include "runtime/Single.h"
+#include "view3d/View3D.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,7 +63,8 @@ private slots:
     void buttonsAtTheirDesignPlaces_data();
     void buttonsAtTheirDesignPlaces();
     void introFocusAndRepeatedAvanti();
-    void introCarriesTheProgramIcon();
+    void windowsCarryTheProgramIcon_data();
+    void windowsCarryTheProgramIcon();
 
 private:
     std::unique_ptr<ProgramRecorder> m_program;
@@ -349,10 +351,19 @@ void FrameTest::introFocusAndRepeatedAvanti()
     QCOMPARE(calibration.HScroll1->value(), 4);
 }
 
-void FrameTest::introCarriesTheProgramIcon()
+void FrameTest::windowsCarryTheProgramIcon_data()
 {
+    QTest::addColumn<bool>("view");
+    QTest::newRow("the intro screen") << false;
+    QTest::newRow("the 3D view") << true;
+}
+
+void FrameTest::windowsCarryTheProgramIcon()
+{
+    QFETCH(bool, view);
+    const QWidget &window = view ? static_cast<QWidget &>(Single::instance<View3D>()) : Single::instance<Form1>();
     // The icon rendered at build time: the curve's dark blue on a light tile.
-    const QImage icon = Single::instance<Form1>().windowIcon().pixmap(64, 64).toImage();
+    const QImage icon = window.windowIcon().pixmap(64, 64).toImage();
     QCOMPARE(icon.size(), QSize(64, 64));
     QCOMPARE(icon.pixelColor(4, 32), QColor(240, 240, 240));
     int blue = 0;
