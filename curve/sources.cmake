@@ -2,6 +2,7 @@ target_sources(elica_core PRIVATE
   curve/PictureDocument.h
   curve/AngleSteps.h curve/AngleSteps.cpp
   curve/CurveModel.h curve/CurveModel.cpp
+  curve/CurveSolid.h curve/CurveSolid.cpp
   curve/Projection.h curve/Projection.cpp
   curve/PictureNews.h curve/PictureNews.cpp
 )
