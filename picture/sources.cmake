@@ -13,4 +13,6 @@ target_sources(elica_core PRIVATE
   picture/PictureDialogs.h picture/PictureDialogs.cpp
   picture/PictureHost.h
   picture/PictureMenu.h picture/PictureMenu.cpp
+  picture/Model.h picture/Model.cpp
+  picture/ModelWords.h picture/ModelWords.cpp
 )
