@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -48,20 +47,9 @@ PictureDocument documentOf(const QList<CurveValues> &values)
     return document;
 }
 
-Point minus(const Point &a, const Point &b)
-{
-    return {a.X - b.X, a.Y - b.Y, a.Z - b.Z};
-}
-
-Point cross(const Point &u, const Point &v)
-{
-    return {u.Y * v.Z - u.Z * v.Y, u.Z * v.X - u.X * v.Z, u.X * v.Y - u.Y * v.X};
-}
-
-double dot(const Point &u, const Point &v)
-{
-    return u.X * v.X + u.Y * v.Y + u.Z * v.Z;
-}
+Point minus(const Point &a, const Point &b) { return {a.X - b.X, a.Y - b.Y, a.Z - b.Z}; }
+Point cross(const Point &u, const Point &v) { return {u.Y * v.Z - u.Z * v.Y, u.Z * v.X - u.X * v.Z, u.X * v.Y - u.Y * v.X}; }
+double dot(const Point &u, const Point &v) { return u.X * v.X + u.Y * v.Y + u.Z * v.Z; }
 
 struct Box {
     Point low{INFINITY, INFINITY, INFINITY};
@@ -75,10 +63,7 @@ struct Box {
     double largestSide() const { return std::max({high.X - low.X, high.Y - low.Y, high.Z - low.Z}); }
 };
 
-Point floatsAt(const char *at)
-{
-    return {qFromLittleEndian<float>(at), qFromLittleEndian<float>(at + 4), qFromLittleEndian<float>(at + 8)};
-}
+Point floatsAt(const char *at) { return {qFromLittleEndian<float>(at), qFromLittleEndian<float>(at + 4), qFromLittleEndian<float>(at + 8)}; }
 
 // The corners of every triangle of a binary STL.
 Box stlBox(const QByteArray &stl)
@@ -90,10 +75,7 @@ Box stlBox(const QByteArray &stl)
     return box;
 }
 
-qsizetype plyDataStart(const QByteArray &ply)
-{
-    return ply.indexOf("end_header\n") + 11;
-}
+qsizetype plyDataStart(const QByteArray &ply) { return ply.indexOf("end_header\n") + 11; }
 
 Box plyBox(const QByteArray &ply)
 {
@@ -126,18 +108,11 @@ Box glbBox(const QByteArray &glb)
     return box;
 }
 
-// A GLB frame around the JSON given, padded as glTF asks.
-QByteArray glbCarrying(QByteArray json)
+// The GLB with other JSON in its JSON chunk, padded to the same length.
+QByteArray withJson(const QByteArray &glb, const QByteArray &json)
 {
-    while (json.size() % 4)
-        json += ' ';
-    QByteArray out(20, '\0');
-    qToLittleEndian<quint32>(0x46546C67, out.data());
-    qToLittleEndian<quint32>(2, out.data() + 4);
-    qToLittleEndian<quint32>(quint32(20 + json.size()), out.data() + 8);
-    qToLittleEndian<quint32>(quint32(json.size()), out.data() + 12);
-    qToLittleEndian<quint32>(0x4E4F534A, out.data() + 16);
-    return out + json;
+    const quint32 length = qFromLittleEndian<quint32>(glb.constData() + 12);
+    return json.size() <= length ? glb.left(20) + json.leftJustified(length, ' ') + glb.mid(20 + length) : QByteArray();
 }
 
 QByteArray withWord(QByteArray bytes, qsizetype at, quint32 value)
@@ -153,26 +128,21 @@ WordsReading readBytes(Reader read, QByteArray bytes)
     return read(buffer);
 }
 
-QString saved(const QTemporaryDir &folder, const QString &name, const QByteArray &bytes)
+// What the tool prints reading the bytes from a file; nothing when it does not run.
+std::optional<QString> toolReading(const QString &tool, QStringList arguments, const QByteArray &bytes, const QString &suffix,
+                                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
-    QFile file(folder.filePath(name));
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("model.") + suffix));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return {};
-    return file.fileName();
-}
-
-struct Run {
-    bool started;
-    QString output;
-};
-Run run(const QString &program, const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
+        return std::nullopt;
+    file.close();
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, arguments);
+    process.start(tool, arguments << file.fileName());
     if (!process.waitForStarted() || !process.waitForFinished(60000))
-        return {false, {}};
-    return {true, QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+        return std::nullopt;
+    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
 }
 
 // The number after a label in admesh's report, e.g. "Edges fixed         :     0".
@@ -269,10 +239,6 @@ void ModelTest::solidIsClosedAndHoldsItsCone()
         QCOMPARE(edge.value(), 1);
         QVERIFY2(edges.value(qMakePair(edge.key().second, edge.key().first)) == 1, "an edge without its opposite");
     }
-    QSet<quint32> used;
-    for (const auto &triangle : mesh.triangles)
-        used.unite(QSet<quint32>(triangle.begin(), triangle.end()));
-    QCOMPARE(used.size(), qsizetype(mesh.vertices.size()));
     QCOMPARE(qsizetype(mesh.vertices.size()) - edges.size() / 2 + qsizetype(mesh.triangles.size()), qsizetype(2));
     QVERIFY2(smallestArea > largestArea * 1e-9, qPrintable(QString::number(smallestArea)));
 
@@ -307,7 +273,6 @@ void ModelTest::flatCurvesBoundNothing()
     QCOMPARE(alone.flatCurves(), std::vector<int>{1});
     QVERIFY(!alone.hasSolid());
     QVERIFY(ModelFiles::stl(alone).isEmpty());
-    QCOMPARE(ModelFiles::ply(alone).size() - plyDataStart(ModelFiles::ply(alone)), qsizetype(CurveModel::pointCount) * 15);
 
     const Model mixed(documentOf({defaults, flat, defaults}));
     QCOMPARE(mixed.flatCurves(), std::vector<int>{2});
@@ -359,13 +324,10 @@ void ModelTest::admeshFindsNothingToFix_data()
 void ModelTest::admeshFindsNothingToFix()
 {
     QFETCH(QList<CurveValues>, curves);
-    const Model model(documentOf(curves));
-    const QByteArray stl = ModelFiles::stl(model);
+    const QByteArray stl = ModelFiles::stl(Model(documentOf(curves)));
     QVERIFY(stl.startsWith((PictureWords::maker() + QLatin1Char(' ') + PictureWords::title()).toUtf8()));
-    QTemporaryDir folder;
-    const QString path = saved(folder, QStringLiteral("model.stl"), stl);
-    const Run admesh = run(QStringLiteral("admesh"), {path});
-    if (!admesh.started)
+    const std::optional<QString> report = toolReading(QStringLiteral("admesh"), {}, stl, QStringLiteral("stl"));
+    if (!report)
         QSKIP("admesh is needed (apt-get install admesh)");
 
     QList<CurveValues> shells;
@@ -375,13 +337,12 @@ void ModelTest::admeshFindsNothingToFix()
             shells.append(v);
             facets += int(CurveSolid::build(v).triangles.size());
         }
-    qInfo("%s", qPrintable(admesh.output.section(QStringLiteral("=== Results"), 1)));
-    QCOMPARE(admeshCount(admesh.output, QStringLiteral("Number of facets")), facets);
-    QCOMPARE(admeshCount(admesh.output, QStringLiteral("Number of parts")), shells.size());
+    QCOMPARE(admeshCount(*report, QStringLiteral("Number of facets")), facets);
+    QCOMPARE(admeshCount(*report, QStringLiteral("Number of parts")), shells.size());
     for (const char *label : {"Facets with 1 disconnected edge", "Facets with 2 disconnected edges", "Facets with 3 disconnected edges",
                               "Total disconnected facets", "Degenerate facets", "Edges fixed", "Facets removed", "Facets added",
                               "Facets reversed", "Backwards edges", "Normals fixed"})
-        QVERIFY2(admeshCount(admesh.output, QLatin1String(label)) == 0, label);
+        QVERIFY2(admeshCount(*report, QLatin1String(label)) == 0, label);
 }
 
 void ModelTest::validatorFindsNothingWrong_data()
@@ -396,17 +357,15 @@ void ModelTest::validatorFindsNothingWrong()
     if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
         QSKIP("node is needed (apt-get install nodejs)");
     QFETCH(QList<CurveValues>, curves);
-    QTemporaryDir folder;
-    const QString path = saved(folder, QStringLiteral("model.glb"), ModelFiles::glb(Model(documentOf(curves))));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("NODE_PATH"), modules);
-    const Run validator = run(QStringLiteral("node"), {QStringLiteral(GLTF_VALIDATE_SCRIPT), path}, environment);
-    QVERIFY(validator.started);
-    if (validator.output.startsWith(QStringLiteral("gltf-validator is not installed")))
+    const std::optional<QString> report = toolReading(QStringLiteral("node"), {QStringLiteral(GLTF_VALIDATE_SCRIPT)},
+                                                      ModelFiles::glb(Model(documentOf(curves))), QStringLiteral("glb"), environment);
+    QVERIFY(report);
+    if (report->startsWith(QStringLiteral("gltf-validator is not installed")))
         QSKIP(qPrintable(QStringLiteral("the npm package gltf-validator is needed in %1 (npm install --prefix %2 gltf-validator)")
                              .arg(modules, QFileInfo(modules).path())));
-    qInfo("%s", qPrintable(validator.output.trimmed()));
-    QVERIFY2(validator.output.startsWith(QStringLiteral("errors 0 warnings 0 ")), qPrintable(validator.output));
+    QVERIFY2(report->startsWith(QStringLiteral("errors 0 warnings 0 ")), qPrintable(*report));
 }
 
 void ModelTest::wordsReadBack_data()
@@ -437,10 +396,10 @@ void ModelTest::wordsReadBack()
     QFETCH(PictureDocument, document);
     const Model model(document);
     const QByteArray bytes = glb ? ModelFiles::glb(model) : ModelFiles::ply(model);
-    QVERIFY(glb ? ModelFiles::isGlb(bytes) : ModelFiles::isPly(bytes));
-    QVERIFY(glb ? !ModelFiles::isPly(bytes) : !ModelFiles::isGlb(bytes));
+    QCOMPARE(ModelFiles::isGlb(bytes), glb);
+    QCOMPARE(ModelFiles::isPly(bytes), !glb);
     const WordsReading reading = readBytes(read, bytes);
-    QVERIFY2(std::holds_alternative<FileWords>(reading), qPrintable(std::holds_alternative<QString>(reading) ? std::get<QString>(reading) : QString()));
+    QVERIFY(std::holds_alternative<FileWords>(reading));
     const FileWords words = std::get<FileWords>(reading);
     QCOMPARE(words.machineForm, std::optional(MachineForm::write(document)));
     QCOMPARE(words.maker, PictureWords::maker());
@@ -453,12 +412,10 @@ void ModelTest::coloursArePalettes_data()
     QTest::addColumn<int>("colour");
     // sRGB 128/255 and 192/255 in linear light.
     QTest::addColumn<QList<double>>("linear");
-    QTest::newRow("nero") << 0 << QList<double>{0, 0, 0};
     QTest::newRow("blu scuro") << 1 << QList<double>{0, 0, 0.2158605};
     QTest::newRow("grigio chiaro") << 7 << QList<double>{0.5271151, 0.5271151, 0.5271151};
     QTest::newRow("grigio scuro") << 8 << QList<double>{0.2158605, 0.2158605, 0.2158605};
     QTest::newRow("rosso") << 12 << QList<double>{1, 0, 0};
-    QTest::newRow("bianco") << 15 << QList<double>{1, 1, 1};
 }
 
 // The GLB's curve has its palette colour in linear light on its solid and its dots; the PLY's dots
@@ -498,7 +455,7 @@ void ModelTest::damagedModelsRefused_data()
     QTest::addColumn<Reader>("read");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    const Model model(documentOf({defaults, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}}));
+    const Model model(documentOf({defaults, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, defaults, defaults}));
     const QByteArray glb = ModelFiles::glb(model);
     const QByteArray ply = ModelFiles::ply(model);
     const quint32 jsonLength = qFromLittleEndian<quint32>(glb.constData() + 12);
@@ -506,6 +463,7 @@ void ModelTest::damagedModelsRefused_data()
     const QString damagedGlb = QStringLiteral("il modello GLB è danneggiato o incompleto");
     const QString damagedPly = QStringLiteral("il modello PLY è danneggiato o incompleto");
     const QString notElicasGlb = QStringLiteral("il modello GLB non è di Elica");
+    const QString unreadableJson = QStringLiteral("il JSON è illeggibile");
     const Reader readGlb = ModelFiles::readGlb, readPly = ModelFiles::readPly, readStl = ModelFiles::readStl;
 
     QTest::newRow("GLB, wrong magic") << readGlb << withWord(glb, 0, 0x46546C68) << "il file non è un modello GLB";
@@ -515,45 +473,39 @@ void ModelTest::damagedModelsRefused_data()
     QTest::newRow("GLB, empty") << readGlb << QByteArray() << "il file non è un modello GLB";
     QTest::newRow("GLB, JSON chunk past the end") << readGlb << withWord(glb, 12, quint32(glb.size())) << damagedGlb;
     QTest::newRow("GLB, BIN chunk past the end") << readGlb << withWord(glb, binAt, quint32(glb.size())) << damagedGlb;
-    QTest::newRow("GLB, BIN chunk length 4 GiB") << readGlb << withWord(glb, binAt, 0xFFFFFFFF) << damagedGlb;
     QTest::newRow("GLB, JSON chunk claims 17 MiB") << readGlb << withWord(glb, 12, 17 << 20)
                                                    << "il modello GLB ha un JSON troppo lungo";
     QTest::newRow("GLB, BIN first") << readGlb << withWord(glb, 16, 0x004E4942) << damagedGlb;
-    QTest::newRow("GLB, nested a million deep")
-        << readGlb << glbCarrying(QByteArray(1000000, '[') + QByteArray(1000000, ']')) << damagedGlb;
-    QTest::newRow("GLB, JSON not well formed") << readGlb << glbCarrying(R"({"asset": {"version": "2.0")") << damagedGlb;
-    QTest::newRow("GLB, no extras") << readGlb << glbCarrying(R"({"asset": {"version": "2.0"}})") << notElicasGlb;
+    QTest::newRow("GLB, nested too deep") << readGlb << withJson(glb, QByteArray(1100, '[') + QByteArray(1100, ']')) << unreadableJson;
+    QTest::newRow("GLB, JSON not well formed") << readGlb << withJson(glb, R"({"asset": {"version": "2.0")") << unreadableJson;
+    QTest::newRow("GLB, no extras") << readGlb << withJson(glb, R"({"asset": {"version": "2.0"}})") << notElicasGlb;
     QTest::newRow("GLB, extras not texts")
-        << readGlb << glbCarrying(R"({"asset": {"version": "2.0", "extras": {"maker": 1, "elica-picture": []}}})")
-        << notElicasGlb;
+        << readGlb << withJson(glb, R"({"asset": {"version": "2.0", "extras": {"maker": 1, "elica-picture": []}}})") << notElicasGlb;
 
     const qsizetype data = plyDataStart(ply);
     QByteArray nan = ply, infinite = ply;
     qToLittleEndian<float>(std::numeric_limits<float>::quiet_NaN(), nan.data() + data + 15 * 1000 + 4);
     qToLittleEndian<float>(-std::numeric_limits<float>::infinity(), infinite.data() + ply.size() - 7);
-    const QByteArray count = "element vertex " + QByteArray::number(2 * CurveModel::pointCount);
+    const qint64 held = qint64(model.document().curves.size()) * CurveModel::pointCount;
+    const auto counting = [&](qint64 count) {
+        return QByteArray(ply).replace("element vertex " + QByteArray::number(held), "element vertex " + QByteArray::number(count));
+    };
     QByteArray endless = "ply\nformat binary_little_endian 1.0\n";
     while (endless.size() < (3 << 20))
         endless += "comment maker Elica\n";
     QTest::newRow("PLY, cut short") << readPly << ply.left(ply.size() - 15) << damagedPly;
     QTest::newRow("PLY, cut in the header") << readPly << ply.left(data - 20) << damagedPly;
-    QTest::newRow("PLY, one dot more than it holds")
-        << readPly << QByteArray(ply).replace(count, "element vertex " + QByteArray::number(2 * CurveModel::pointCount + 1))
-        << damagedPly;
-    QTest::newRow("PLY, a count that overflows")
-        << readPly << QByteArray(ply).replace(count, "element vertex 9223372036854775807") << damagedPly;
-    QTest::newRow("PLY, a negative count") << readPly << QByteArray(ply).replace(count, "element vertex -15") << damagedPly;
+    QTest::newRow("PLY, one dot more than it holds") << readPly << counting(held + 1) << damagedPly;
+    QTest::newRow("PLY, one dot fewer than it holds") << readPly << counting(held - 1) << damagedPly;
+    QTest::newRow("PLY, a count that overflows") << readPly << counting(std::numeric_limits<qint64>::max()) << damagedPly;
+    QTest::newRow("PLY, a negative count") << readPly << counting(-15) << damagedPly;
     QTest::newRow("PLY, a dot not a number") << readPly << nan << "il punto 1001 ha una coordinata che non è un numero finito";
     QTest::newRow("PLY, a dot at infinity") << readPly << infinite << damagedPly;
     QTest::newRow("PLY, a header without end") << readPly << endless << "il modello PLY ha un'intestazione troppo lunga";
     QTest::newRow("PLY, text") << readPly << QByteArray(ply).replace("binary_little_endian", "ascii")
                                << "il modello PLY non è nel formato";
-    QTest::newRow("PLY, big endian") << readPly << QByteArray(ply).replace("binary_little_endian", "binary_big_endian")
-                                     << "il modello PLY non è nel formato";
     QTest::newRow("PLY, dots in double precision")
         << readPly << QByteArray(ply).replace("property float x", "property double x") << "il modello PLY non ha i punti";
-    QTest::newRow("PLY, lines it does not know") << readPly << QByteArray(ply).replace("comment ", "Comment ")
-                                        << "il modello PLY non ha i punti";
     QTest::newRow("PLY, words of another program")
         << readPly << QByteArray(ply).replace("comment maker", "comment author").replace("comment elica-picture", "comment other")
         << "il modello PLY non è di Elica";
