@@ -105,7 +105,8 @@ class Glb {
 public:
     QJsonArray accessors, bufferViews, materials, meshes, nodes;
 
-    // The colour's material, made on its first use.
+    // The colour's material, made on its first use. Not metallic: at glTF's default the palette's
+    // colours would show nearly black.
     int material(int colour)
     {
         if (const auto found = m_materials.constFind(colour); found != m_materials.cend())
@@ -118,7 +119,7 @@ public:
         return int(materials.size()) - 1;
     }
 
-    // Vectors of three floats, several to a record of `stride` floats.
+    // Records of `stride` floats, each one or more vectors of three.
     int vertexView(const std::vector<float> &values, int stride)
     {
         return view(values.data(), values.size(), QJsonObject{{QStringLiteral("byteStride"), stride * 4}, {QStringLiteral("target"), arrayBuffer}});
