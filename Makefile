@@ -3,7 +3,7 @@
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
-PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 \
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 admesh \
             xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils \
             dbus at-spi2-core python3-pyatspi xclip poppler-utils pkg-config libpoppler-qt6-dev
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what

@@ -5,6 +5,7 @@ target_sources(elica_core PRIVATE
   curve/AspectFactor.h curve/AspectFactor.cpp
   curve/AngleSteps.h curve/AngleSteps.cpp
   curve/CurveModel.h curve/CurveModel.cpp
+  curve/CurveSolid.h curve/CurveSolid.cpp
   curve/Projection.h curve/Projection.cpp
   curve/PictureNews.h curve/PictureNews.cpp
 )

@@ -14,4 +14,8 @@ target_sources(elica_core PRIVATE
   picture/LastFolder.h picture/LastFolder.cpp
   picture/PictureHost.h
   picture/PictureMenu.h picture/PictureMenu.cpp
+  picture/Model.h picture/Model.cpp
+  picture/ModelWords.h picture/ModelWords.cpp
+  picture/LittleEndian.h picture/GlbLayout.h picture/PlyLayout.h
+  picture/ModelFiles.h picture/StlFile.cpp picture/GlbWriter.cpp picture/GlbReader.cpp picture/PlyWriter.cpp picture/PlyReader.cpp
 )
