@@ -13,4 +13,10 @@ target_sources(elica_core PRIVATE
   picture/PictureDialogs.h picture/PictureDialogs.cpp
   picture/PictureHost.h
   picture/PictureMenu.h picture/PictureMenu.cpp
+  picture/AnimationWords.h picture/AnimationWords.cpp
+  picture/AnimationWriter.h picture/AnimationWriter.cpp
+  picture/AnimationBounds.h
+  picture/GifFile.h picture/GifComments.h picture/GifComments.cpp picture/GifPalette.h picture/GifPalette.cpp
+  picture/GifGlobalTable.h picture/GifGlobalTable.cpp
+  picture/GifWriter.cpp picture/GifWords.cpp
 )
