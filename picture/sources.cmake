@@ -19,4 +19,5 @@ target_sources(elica_core PRIVATE
   picture/GifFile.h picture/GifComments.h picture/GifComments.cpp picture/GifPalette.h picture/GifPalette.cpp
   picture/GifGlobalTable.h picture/GifGlobalTable.cpp
   picture/GifWriter.cpp picture/GifWords.cpp
+  picture/WebpFile.h picture/WebpXmp.h picture/WebpXmp.cpp picture/WebpWriter.cpp picture/WebpWords.cpp
 )
