@@ -1,6 +1,7 @@
 #pragma once
-// An animated picture file written as its frames come, one at a time: no more than the last frame
-// shown is kept, whatever the number of frames. GifFile and WebpFile make one for their format.
+// An animated picture file written as its frames come, one at a time: no frame is kept once it is
+// added (the GIF writer keeps what a viewer shows, the WebP encoder the compressed frames until the
+// end). GifFile and WebpFile make one for their format.
 
 #include <QImage>
 #include <QString>

@@ -124,8 +124,8 @@ bool GifWriter::putComment(const QByteArray &text)
     return EGifPutExtensionTrailer(m_gif) != GIF_ERROR;
 }
 
-// The screen takes the first frame's colours as the global table; the loop, when there is one,
-// comes first, where every viewer looks for it.
+// The screen with the global table; the loop, when there is one, comes first, where every viewer
+// looks for it; then the words.
 bool GifWriter::start()
 {
     const int room = m_global.size() < GifPalette::most ? 1 : 0;
@@ -237,7 +237,7 @@ bool GifWriter::put(int delay)
 {
     FrameImage &f = m_frame;
     std::array<std::uint8_t, GifPalette::most> toGlobal{};
-    bool global = m_frames == 0 || (!f.hasUnchanged || m_globalTransparent >= 0);
+    bool global = !f.hasUnchanged || m_globalTransparent >= 0;
     for (int i = 0; global && m_frames > 0 && i < f.colours.size(); ++i) {
         const int index = m_global.find(f.colours.colour(i));
         global = index >= 0;
@@ -267,6 +267,9 @@ bool GifWriter::put(int delay)
     for (int y = 0; y < f.rect.height(); ++y)
         if (EGifPutLine(m_gif, f.indices.data() + std::size_t(y) * std::size_t(width), width) == GIF_ERROR)
             return false;
+    // giflib keeps a copy of the frame's own table, and loses it if the next frame has none.
+    GifFreeMapObject(m_gif->Image.ColorMap);
+    m_gif->Image.ColorMap = nullptr;
 
     const GifPalette &table = global ? m_global : f.colours;
     const std::uint8_t *index = f.indices.data();
