@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QRgb>
 #include <array>
+#include <cstdint>
 #include <gif_lib.h>
 #include <memory>
 
