@@ -5,7 +5,8 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 admesh \
             xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils \
-            dbus at-spi2-core python3-pyatspi xclip poppler-utils pkg-config libpoppler-qt6-dev
+            dbus at-spi2-core python3-pyatspi xclip poppler-utils pkg-config libpoppler-qt6-dev \
+            libgif-dev libwebp-dev webp
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what
 # check-package runs the package through.
 PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db

@@ -1,7 +1,10 @@
 #pragma once
 // A picture as values: the curves it holds, each with its palette colour, its eight values and
-// the aspect factor it was drawn at, and the angles of the 3D view it was seen from, if any.
-// Captions, the files' words and machine form, the description and the 3D view are made from it.
+// the aspect factor it was drawn at, the angles of the 3D view it was seen from, if any, and the
+// view's motion, for an animated picture. Captions, the files' words and machine form, the
+// description and the 3D view are made from it.
+
+#include "curve/Motion.h"
 
 #include <optional>
 #include <vector>
@@ -31,5 +34,6 @@ struct ViewAngles {
 struct PictureDocument {
     PictureCurves curves;
     std::optional<ViewAngles> view;
+    std::optional<Motion> motion = std::nullopt;
     bool operator==(const PictureDocument &) const = default;
 };

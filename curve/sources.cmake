@@ -3,6 +3,7 @@ target_sources(elica_core PRIVATE
   curve/CurveFields.h curve/CurveFields.cpp
   curve/CurveChecks.h curve/CurveChecks.cpp
   curve/AspectFactor.h curve/AspectFactor.cpp
+  curve/Motion.h curve/Motion.cpp
   curve/AngleSteps.h curve/AngleSteps.cpp
   curve/CurveModel.h curve/CurveModel.cpp
   curve/CurveSolid.h curve/CurveSolid.cpp

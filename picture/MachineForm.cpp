@@ -62,6 +62,48 @@ std::optional<PictureCurve> curve(const QList<QByteArray> &tokens)
         return std::nullopt;
     return PictureCurve{*colour, CurveFields::fromNumbers(values), *incr};
 }
+
+// A token holds no blank: "avanti e indietro" is written "avanti-e-indietro".
+QByteArray repeatWord(Repeat repeat)
+{
+    return QByteArray(Sweep::repeatNames[std::size_t(repeat)]).replace(' ', '-');
+}
+
+template<std::size_t n>
+std::optional<int> indexIn(const std::array<const char *, n> &words, const QByteArray &token)
+{
+    for (std::size_t i = 0; i < n; ++i)
+        if (token == QByteArray(words[i]).replace(' ', '-'))
+            return int(i);
+    return std::nullopt;
+}
+
+std::optional<Turn> turn(const QList<QByteArray> &tokens)
+{
+    if (tokens.size() != 3 || number(tokens[1]) != Turn::degrees)
+        return std::nullopt;
+    const std::optional<double> seconds = number(tokens[2]);
+    if (!seconds || !Turn{*seconds}.isSound())
+        return std::nullopt;
+    return Turn{*seconds};
+}
+
+std::optional<Sweep> sweep(const QList<QByteArray> &tokens)
+{
+    if (tokens.size() != 6)
+        return std::nullopt;
+    const std::optional<int> value = indexIn(Sweep::valueNames, tokens[1]);
+    const std::optional<double> from = number(tokens[2]);
+    const std::optional<double> to = number(tokens[3]);
+    const std::optional<double> seconds = number(tokens[4]);
+    const std::optional<int> repeat = indexIn(Sweep::repeatNames, tokens[5]);
+    if (!value || !from || !to || !seconds || !repeat)
+        return std::nullopt;
+    const Sweep read{*value, *from, *to, *seconds, Repeat(*repeat)};
+    if (!read.isSound())
+        return std::nullopt;
+    return read;
+}
 }
 
 QByteArray MachineForm::write(const PictureDocument &document)
@@ -79,6 +121,19 @@ QByteArray MachineForm::write(const PictureDocument &document)
         append(out, document.view->azimuth);
         append(out, document.view->elevation);
         out += '\n';
+    }
+    if (document.motion && document.motion->turn) {
+        out += "turn";
+        append(out, Turn::degrees);
+        append(out, document.motion->turn->seconds);
+        out += '\n';
+    }
+    if (document.motion && document.motion->sweep) {
+        const Sweep &s = *document.motion->sweep;
+        out += QByteArray("sweep ") + Sweep::valueNames[std::size_t(s.value)];
+        for (double value : {s.from, s.to, s.seconds})
+            append(out, value);
+        out += ' ' + repeatWord(s.repeat) + '\n';
     }
     return out;
 }
@@ -102,7 +157,7 @@ std::variant<PictureDocument, QString> MachineForm::read(const QByteArray &text)
     PictureDocument document;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> tokens = lines[i].simplified().split(' ');
-        if (tokens[0] == "curve" && !document.view) {
+        if (tokens[0] == "curve" && !document.view && !document.motion) {
             const std::optional<PictureCurve> read = curve(tokens);
             if (!read)
                 return unreadable(int(i) + 1);
@@ -115,6 +170,18 @@ std::variant<PictureDocument, QString> MachineForm::read(const QByteArray &text)
             if (!azimuth || !elevation)
                 return unreadable(int(i) + 1);
             document.view = ViewAngles{*azimuth, *elevation};
+        } else if (tokens[0] == "turn" && !(document.motion && document.motion->turn)) {
+            const std::optional<Turn> read = turn(tokens);
+            if (!read)
+                return unreadable(int(i) + 1);
+            document.motion = document.motion.value_or(Motion{});
+            document.motion->turn = read;
+        } else if (tokens[0] == "sweep" && !(document.motion && document.motion->sweep)) {
+            const std::optional<Sweep> read = sweep(tokens);
+            if (!read)
+                return unreadable(int(i) + 1);
+            document.motion = document.motion.value_or(Motion{});
+            document.motion->sweep = read;
         } else {
             return unreadable(int(i) + 1);
         }

@@ -4,9 +4,13 @@
 //   elica-picture 1
 //   curve 1 20 15 10 5 3 1 45 45 0.75
 //   view 45 35.26438968275465
+//   turn 360 2.88
+//   sweep passo 0.5 2 4 avanti-e-indietro
 //
-// one line per curve (colour index, the eight values, the aspect factor) and, for a picture of the
-// 3D view, its angles. Numbers are written in the C locale, as short as reads back to the same bits.
+// one line per curve (colour index, the eight values, the aspect factor), for a picture of the 3D
+// view its angles and, for an animated one, its motion: the turn's degrees and seconds, the swept
+// value's name, its two bounds, the seconds of a pass and how it repeats. Numbers are written in
+// the C locale, as short as reads back to the same bits.
 
 #include "curve/PictureDocument.h"
 

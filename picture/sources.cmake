@@ -18,4 +18,11 @@ target_sources(elica_core PRIVATE
   picture/ModelWords.h picture/ModelWords.cpp
   picture/LittleEndian.h picture/GlbLayout.h picture/PlyLayout.h
   picture/ModelFiles.h picture/StlFile.cpp picture/GlbWriter.cpp picture/GlbReader.cpp picture/PlyWriter.cpp picture/PlyReader.cpp
+  picture/AnimationWords.h picture/AnimationWords.cpp
+  picture/AnimationWriter.h picture/AnimationWriter.cpp
+  picture/AnimationBounds.h
+  picture/GifFile.h picture/GifComments.h picture/GifComments.cpp picture/GifPalette.h picture/GifPalette.cpp
+  picture/GifGlobalTable.h picture/GifGlobalTable.cpp
+  picture/GifWriter.cpp picture/GifWords.cpp
+  picture/WebpFile.h picture/WebpXmp.h picture/WebpXmp.cpp picture/WebpWriter.cpp picture/WebpWords.cpp
 )

@@ -1,0 +1,110 @@
+#include "curve/Motion.h"
+#include "curve/PictureDocument.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+int framesOf(double seconds)
+{
+    return int(std::lround(seconds * MotionPace::framesPerSecond));
+}
+
+bool soundSeconds(double seconds)
+{
+    return seconds >= MotionPace::shortestSeconds && seconds <= MotionPace::longestSeconds;
+}
+}
+
+int Turn::frames() const
+{
+    return framesOf(seconds);
+}
+
+bool Turn::isSound() const
+{
+    return soundSeconds(seconds);
+}
+
+int Sweep::passFrames() const
+{
+    return framesOf(seconds);
+}
+
+int Sweep::frames() const
+{
+    switch (repeat) {
+    case Repeat::BackAndForth:
+        return 2 * passFrames();
+    case Repeat::Forward:
+        return passFrames();
+    case Repeat::Once:
+        break;
+    }
+    return passFrames() + 1;
+}
+
+bool Sweep::isSound() const
+{
+    return value >= 0 && value < int(valueNames.size()) && std::isfinite(from) && std::isfinite(to) && from != to
+        && soundSeconds(seconds);
+}
+
+double Sweep::valueAt(double t) const
+{
+    return valueAtFrame(std::max(0.0, t) * MotionPace::framesPerSecond, frames());
+}
+
+double Sweep::valueAtFrame(double frame, int frameCount) const
+{
+    const double count = frameCount;
+    switch (repeat) {
+    case Repeat::BackAndForth: {
+        const double at = std::fmod(frame, count);
+        const double half = count / 2;
+        return valueAtProgress(at <= half ? at / half : (count - at) / half);
+    }
+    case Repeat::Forward:
+        return valueAtProgress(std::fmod(frame, count) / count);
+    case Repeat::Once:
+        break;
+    }
+    return valueAtProgress(std::min(frame / (count - 1), 1.0));
+}
+
+double Sweep::valueAtProgress(double progress) const
+{
+    const double swept = std::lerp(from, to, progress);
+    if (value != ratio || swept != 0)
+        return swept;
+    const double step = 1.0 / passFrames();
+    const double beside = std::lerp(from, to, progress + step <= 1 ? progress + step : progress - step);
+    if (beside != 0)
+        return beside;
+    return std::abs(to) > std::abs(from) ? to : from;
+}
+
+void Sweep::apply(CurveValues &values, double swept) const
+{
+    double *const fields[] = {&values.a, &values.b, &values.c, &values.d, &values.ratio, &values.step};
+    *fields[value] = swept;
+}
+
+int Motion::frames() const
+{
+    return std::max(turn ? turn->frames() : 0, sweep ? sweep->frames() : 0);
+}
+
+bool Motion::loops() const
+{
+    return !sweep || sweep->loops();
+}
+
+Motion::Frame Motion::frame(int index) const
+{
+    const int count = frames();
+    Frame out{turn ? Turn::degrees * index / count : 0, std::nullopt};
+    if (sweep)
+        out.value = sweep->valueAtFrame(index, count);
+    return out;
+}

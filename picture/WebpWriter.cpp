@@ -1,0 +1,137 @@
+#include "curve/Motion.h"
+#include "picture/WebpFile.h"
+#include "picture/WebpXmp.h"
+
+#include <QIODevice>
+#include <cstring>
+#include <webp/encode.h>
+#include <webp/mux.h>
+
+namespace {
+struct EncoderDelete {
+    void operator()(WebPAnimEncoder *encoder) const { WebPAnimEncoderDelete(encoder); }
+};
+struct MuxDelete {
+    void operator()(WebPMux *mux) const { WebPMuxDelete(mux); }
+};
+// Owns the bytes libwebp hands over.
+struct Bytes : WebPData {
+    Bytes() { WebPDataInit(this); }
+    ~Bytes() { WebPDataClear(this); }
+    Bytes(const Bytes &) = delete;
+    Bytes &operator=(const Bytes &) = delete;
+};
+
+QString outOfMemory()
+{
+    return QStringLiteral("memoria insufficiente per scrivere il WebP");
+}
+
+class WebpWriter final : public AnimationWriter {
+public:
+    WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops);
+    bool addFrame(const QImage &frame, int delayCentiseconds) override;
+    bool finish() override;
+    QString error() const override { return m_error; }
+
+private:
+    bool fail(const QString &why);
+
+    QIODevice &m_out;
+    QSize m_size;
+    AnimationWords m_words;
+    std::unique_ptr<WebPAnimEncoder, EncoderDelete> m_encoder;
+    WebPConfig m_config;
+    // When the next frame starts, in milliseconds.
+    int m_timestamp = 0;
+    int m_frames = 0;
+    QString m_error;
+};
+
+// Lossless at the encoder's own quality and method: the frames come back to the pixel.
+WebpWriter::WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
+    : m_out(out), m_size(size), m_words(words)
+{
+    if (size.width() < 1 || size.height() < 1 || size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
+        fail(QStringLiteral("un WebP non può avere le dimensioni %1 × %2").arg(size.width()).arg(size.height()));
+        return;
+    }
+    WebPAnimEncoderOptions options;
+    if (!WebPAnimEncoderOptionsInit(&options) || !WebPConfigInit(&m_config)) {
+        fail(QStringLiteral("la versione di libwebp non è quella con cui Elica è stata compilata"));
+        return;
+    }
+    options.anim_params.loop_count = loops ? 0 : 1;
+    // A key frame at least every second of a motion: a viewer that starts mid-way decodes no more
+    // than that, and where the figure moves all over the frame, the encoder's choice between a key
+    // frame and the change from the frame before makes a turn's file smaller, and no slower.
+    options.kmax = MotionPace::framesPerSecond;
+    options.kmin = options.kmax - 1;
+    m_config.lossless = 1;
+    m_encoder.reset(WebPAnimEncoderNew(size.width(), size.height(), &options));
+    if (!m_encoder)
+        fail(outOfMemory());
+}
+
+bool WebpWriter::fail(const QString &why)
+{
+    if (m_error.isEmpty())
+        m_error = why;
+    return false;
+}
+
+bool WebpWriter::addFrame(const QImage &frame, int delayCentiseconds)
+{
+    if (!m_error.isEmpty())
+        return false;
+    if (frame.size() != m_size)
+        return fail(QStringLiteral("un fotogramma misura %1 × %2 invece di %3 × %4")
+                        .arg(frame.width()).arg(frame.height()).arg(m_size.width()).arg(m_size.height()));
+    const QImage image = frame.convertToFormat(QImage::Format_RGB32);
+    WebPPicture picture;
+    if (!WebPPictureInit(&picture))
+        return fail(outOfMemory());
+    picture.use_argb = 1;
+    picture.width = m_size.width();
+    picture.height = m_size.height();
+    if (!WebPPictureAlloc(&picture))
+        return fail(outOfMemory());
+    // Both hold a pixel as 0xAARRGGBB in the machine's order.
+    for (int y = 0; y < m_size.height(); ++y)
+        std::memcpy(picture.argb + std::ptrdiff_t(y) * picture.argb_stride, image.constScanLine(y), std::size_t(m_size.width()) * 4);
+    const bool added = WebPAnimEncoderAdd(m_encoder.get(), &picture, m_timestamp, &m_config);
+    WebPPictureFree(&picture);
+    if (!added)
+        return fail(QStringLiteral("libwebp non è riuscita a comprimere il fotogramma %1").arg(m_frames + 1));
+    m_timestamp += clampedDelay(delayCentiseconds) * 10;
+    ++m_frames;
+    return true;
+}
+
+bool WebpWriter::finish()
+{
+    if (!m_error.isEmpty())
+        return false;
+    if (m_frames == 0)
+        return fail(QStringLiteral("il WebP non ha fotogrammi"));
+    Bytes animation;
+    // A last call without a frame tells how long the last frame lasts.
+    if (!WebPAnimEncoderAdd(m_encoder.get(), nullptr, m_timestamp, nullptr) || !WebPAnimEncoderAssemble(m_encoder.get(), &animation))
+        return fail(QStringLiteral("libwebp non è riuscita a comporre l'animazione"));
+    m_encoder.reset();
+    const std::unique_ptr<WebPMux, MuxDelete> mux(WebPMuxCreate(&animation, 0));
+    const QByteArray xmp = WebpXmp::packet(m_words);
+    const WebPData xmpData{reinterpret_cast<const std::uint8_t *>(xmp.constData()), std::size_t(xmp.size())};
+    Bytes file;
+    if (!mux || WebPMuxSetChunk(mux.get(), "XMP ", &xmpData, 1) != WEBP_MUX_OK || WebPMuxAssemble(mux.get(), &file) != WEBP_MUX_OK)
+        return fail(QStringLiteral("libwebp non è riuscita ad aggiungere le parole all'animazione"));
+    if (m_out.write(reinterpret_cast<const char *>(file.bytes), qint64(file.size)) != qint64(file.size))
+        return fail(QStringLiteral("impossibile scrivere il WebP (%1)").arg(m_out.errorString()));
+    return true;
+}
+}
+
+std::unique_ptr<AnimationWriter> WebpFile::writer(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
+{
+    return std::make_unique<WebpWriter>(out, size, words, loops);
+}
