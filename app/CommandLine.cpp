@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "runtime/About.h"
+#include "runtime/NumberText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,6 +14,9 @@
 namespace {
 // The largest side of a picture made on the command line, in logical pixels.
 constexpr int largestSide = 16384;
+// A model's largest side, in millimetres: from what a printer's nozzle still draws to a building.
+constexpr double smallestModel = 1;
+constexpr double largestModel = 100000;
 
 // The parser's own words in Italian, like the rest of the program.
 class ParserWords : public QTranslator {
@@ -59,7 +63,7 @@ struct Options {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Mostra la versione ed esce.")};
     QCommandLineOption exportTo{QStringLiteral("export"),
                                 QStringLiteral("Scrive il disegno nel FILE ed esce, senza finestre e senza schermo; "
-                                               "il formato viene dall'estensione (png, svg, pdf)."),
+                                               "il formato viene dall'estensione: png, svg, pdf; gif, webp; stl, glb, ply."),
                                 QStringLiteral("FILE")};
     QCommandLineOption curve{QStringLiteral("curve"),
                              QStringLiteral("Una curva: gli otto valori a;b;c;d;rapporto;passo;alfa;beta, con la virgola "
@@ -83,6 +87,9 @@ struct Options {
     QCommandLineOption legend{QStringLiteral("legend"), QStringLiteral("Con la vista 3D: la legenda delle curve.")};
     QCommandLineOption dotSize{QStringLiteral("dot-size"), QStringLiteral("Con la vista 3D: i punti di N pixel, da 1 a 4."),
                                QStringLiteral("N")};
+    QCommandLineOption modelSize{QStringLiteral("model-size"),
+                                 QStringLiteral("Per un modello 3D (stl, glb, ply): il lato più lungo in millimetri (100)."),
+                                 QStringLiteral("MM")};
 };
 
 QString example()
@@ -160,6 +167,13 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
             return QStringLiteral("--dot-size vuole un numero intero da 1 a 4: %1").arg(parser.value(options.dotSize));
         request.dotSize = pixels;
     }
+    if (parser.isSet(options.modelSize)) {
+        const std::optional<double> millimetres = NumberText::parseWritten(parser.value(options.modelSize));
+        if (!millimetres || !(*millimetres >= smallestModel && *millimetres <= largestModel))
+            return QStringLiteral("--model-size vuole i millimetri del lato più lungo, da %1 a %2: %3")
+                .arg(NumberText::fromDouble(smallestModel), NumberText::fromDouble(largestModel), parser.value(options.modelSize));
+        request.modelSize = millimetres;
+    }
     return request;
 }
 }
@@ -188,7 +202,7 @@ CommandLine::Reading CommandLine::read(const QStringList &arguments)
     const Options options;
     const QList<const QCommandLineOption *> all = {&options.help, &options.version, &options.exportTo, &options.curve,
                                                    &options.open, &options.aspect, &options.size, &options.view,
-                                                   &options.legend, &options.dotSize};
+                                                   &options.legend, &options.dotSize, &options.modelSize};
     for (const QCommandLineOption *option : all)
         parser.addOption(*option);
 

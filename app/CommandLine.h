@@ -29,6 +29,8 @@ struct ExportRequest {
     std::optional<ViewAngles> view;
     bool legend = false;
     std::optional<int> dotSize;
+    // For a 3D model: its largest side in millimetres.
+    std::optional<double> modelSize;
 };
 
 struct Reading {

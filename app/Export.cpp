@@ -3,7 +3,7 @@
 #include "curve/CurveChecks.h"
 #include "drawing/Form4.h"
 #include "parameters/ColourCounter.h"
-#include "picture/PictureMenu.h"
+#include "picture/ModelSaving.h"
 #include "picture/PictureReader.h"
 #include "runtime/NumberText.h"
 #include "runtime/Single.h"
@@ -91,7 +91,7 @@ std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, Pictur
     document.view.reset();
     form.drawPicture(document, incr);
     if (const std::optional<QString> failure = PictureFormats::save(form.picture(), request.path, request.format->format))
-        return refused(PictureMenu::failedSave(request.path, *failure));
+        return refused(PictureFormats::failedSave(PictureFormats::Kind::Picture, request.path, *failure));
     return std::nullopt;
 }
 
@@ -109,7 +109,21 @@ std::optional<Refusal> view(const CommandLine::ExportRequest &request, const Pic
     PictureRecord marks;
     if (const std::optional<QString> failure =
             PictureFormats::save(area.picture(document.curves, marks), request.path, request.format->format))
-        return refused(PictureMenu::failedSave(request.path, *failure));
+        return refused(PictureFormats::failedSave(PictureFormats::Kind::Picture, request.path, *failure));
+    return std::nullopt;
+}
+
+// What the 3D view's "Salva modello 3D…" would write; a file of solids names the curves it leaves out.
+std::optional<Refusal> model(const CommandLine::ExportRequest &request, const PictureDocument &document)
+{
+    if (request.legend || request.dotSize)
+        return badUsage(QStringLiteral("--legend e --dot-size valgono solo per le immagini della vista 3D"));
+    const ModelSaving::Outcome saved =
+        ModelSaving::save(Model(document, request.modelSize.value_or(Model::defaultSide)), request.path, request.format->format);
+    for (const QString &notice : saved.leftOut)
+        std::fputs(QStringLiteral("elica: %1\n").arg(notice).toLocal8Bit().constData(), stderr);
+    if (saved.failure)
+        return refused(PictureFormats::failedSave(PictureFormats::Kind::Model, request.path, *saved.failure));
     return std::nullopt;
 }
 
@@ -120,16 +134,30 @@ std::optional<Refusal> made(const CommandLine::ExportRequest &request)
     if (const Refusal *refusal = std::get_if<Refusal>(&read))
         return *refusal;
     PictureDocument &picture = std::get<PictureDocument>(read);
-    const bool ofTheView = request.view || picture.view;
+    const PictureFormats::Kind kind = request.format->kind;
+    if (request.modelSize && kind != PictureFormats::Kind::Model)
+        return badUsage(QStringLiteral("--model-size vale solo per un modello 3D (stl, glb, ply)"));
+    const bool ofTheView = kind != PictureFormats::Kind::Picture || request.view || picture.view;
     const QSize size = request.size.value_or(ofTheView ? viewSize : drawingSize);
     const std::variant<double, Refusal> incr = aspectFactor(request, size);
     if (const Refusal *refusal = std::get_if<Refusal>(&incr))
         return *refusal;
     if (!ofTheView)
         return drawing(request, picture, size, std::get<double>(incr));
-    // The curves as the drawing screen would draw them, at the calibration's factor.
+    // The curves as the drawing screen would draw them, at the calibration's factor, seen from
+    // the view's angles.
     for (PictureCurve &curve : picture.curves)
         curve.incr = curve.incr.value_or(std::get<double>(incr));
+    if (request.view)
+        picture.view = request.view;
+    switch (kind) {
+    case PictureFormats::Kind::Model:
+        return model(request, picture);
+    case PictureFormats::Kind::Animation:
+        return badUsage(QStringLiteral("le animazioni non si scrivono ancora dalla riga di comando"));
+    case PictureFormats::Kind::Picture:
+        break;
+    }
     return view(request, picture, size);
 }
 }

@@ -35,7 +35,7 @@ bool ModelFiles::isGlb(const QByteArray &head)
     return head.startsWith("glTF");
 }
 
-WordsReading ModelFiles::readGlb(QIODevice &device)
+WordsReading ModelFiles::readGlb(QIODevice &device, const WordKeys &keys)
 {
     const qint64 size = device.size();
     const QByteArray header = device.seek(0) ? device.read(GlbLayout::headerSize) : QByteArray();
@@ -81,7 +81,7 @@ WordsReading ModelFiles::readGlb(QIODevice &device)
     for (auto entry = extras.begin(); entry != extras.end(); ++entry)
         if (entry.value().isString())
             texts.insert(entry.key(), entry.value().toString());
-    if (std::optional<FileWords> words = ModelWords::read(texts))
+    if (std::optional<FileWords> words = ModelWords::read(texts, keys))
         return *words;
     return QStringLiteral("il modello GLB non è di Elica: non dice quali curve contiene");
 }

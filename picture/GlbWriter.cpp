@@ -200,7 +200,7 @@ QByteArray chunk(std::uint32_t type, QByteArray data, char padding)
 }
 }
 
-QByteArray ModelFiles::glb(const Model &model)
+QByteArray ModelFiles::glb(const Model &model, const WordKeys &keys)
 {
     const Model::Placement place = model.placement(Model::Parts::SolidsAndDots);
     Glb glb;
@@ -229,7 +229,7 @@ QByteArray ModelFiles::glb(const Model &model)
     }
 
     QJsonObject extras;
-    for (const auto &[key, text] : ModelWords::entries(model.document()))
+    for (const auto &[key, text] : ModelWords::entries(model.document(), keys))
         extras.insert(key, text);
     QJsonObject root{{QStringLiteral("asset"), QJsonObject{{QStringLiteral("version"), QStringLiteral("2.0")},
                                                            {QStringLiteral("generator"), About::name() + QLatin1Char(' ') + About::version()},

@@ -12,16 +12,16 @@ class QIODevice;
 
 namespace ModelFiles {
 // Empty when no curve bounds a volume (Model::hasSolid): there is nothing to write.
-QByteArray stl(const Model &model);
-QByteArray glb(const Model &model);
-QByteArray ply(const Model &model);
+QByteArray stl(const Model &model, const WordKeys &keys);
+QByteArray glb(const Model &model, const WordKeys &keys);
+QByteArray ply(const Model &model, const WordKeys &keys);
 
 // Whether a file's first bytes are those of the format. An STL has none of its own.
 bool isGlb(const QByteArray &head);
 bool isPly(const QByteArray &head);
 
 // The words, or in Italian why the file cannot be read; an STL is always refused.
-WordsReading readStl(QIODevice &device);
-WordsReading readGlb(QIODevice &device);
-WordsReading readPly(QIODevice &device);
+WordsReading readStl(QIODevice &device, const WordKeys &keys);
+WordsReading readGlb(QIODevice &device, const WordKeys &keys);
+WordsReading readPly(QIODevice &device, const WordKeys &keys);
 }

@@ -2,34 +2,26 @@
 #include "picture/MachineForm.h"
 #include "picture/Picture.h"
 
-namespace {
-const QString title = QStringLiteral("title");
-const QString maker = QStringLiteral("maker");
-const QString description = QStringLiteral("description");
-QString formKey()
-{
-    return QString::fromLatin1(MachineForm::keyword());
-}
-}
-
-QList<std::pair<QString, QString>> ModelWords::entries(const PictureDocument &document)
+QList<std::pair<QString, QString>> ModelWords::entries(const PictureDocument &document, const WordKeys &keys)
 {
     return {
-        {title, PictureWords::title()},
-        {maker, PictureWords::maker()},
-        {description, PictureWords::description(document)},
-        {formKey(), QString::fromLatin1(MachineForm::write(document))},
+        {QString::fromLatin1(keys.title), PictureWords::title()},
+        {QString::fromLatin1(keys.maker), PictureWords::maker()},
+        {QString::fromLatin1(keys.description), PictureWords::description(document)},
+        {QString::fromLatin1(keys.form), QString::fromLatin1(MachineForm::write(document))},
     };
 }
 
-std::optional<FileWords> ModelWords::read(const QHash<QString, QString> &texts)
+std::optional<FileWords> ModelWords::read(const QHash<QString, QString> &texts, const WordKeys &keys)
 {
-    if (!texts.contains(maker) && !texts.contains(formKey()))
+    const QString maker = QString::fromLatin1(keys.maker);
+    const QString form = QString::fromLatin1(keys.form);
+    if (!texts.contains(maker) && !texts.contains(form))
         return std::nullopt;
     FileWords words;
-    if (texts.contains(formKey()))
-        words.machineForm = texts.value(formKey()).toLatin1();
+    if (texts.contains(form))
+        words.machineForm = texts.value(form).toLatin1();
     words.maker = texts.value(maker);
-    words.curves = texts.value(description);
+    words.curves = texts.value(QString::fromLatin1(keys.description));
     return words;
 }

@@ -1,8 +1,12 @@
 #include "picture/PictureFormats.h"
+#include "picture/GifFile.h"
 #include "picture/MachineForm.h"
+#include "picture/ModelFiles.h"
 #include "picture/PictureFiles.h"
 #include "picture/SavedFile.h"
+#include "picture/WebpFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -24,24 +28,63 @@ bool isSvg(const QByteArray &head)
     return text.startsWith("<?xml") || text.startsWith("<svg") || text.startsWith("<!--");
 }
 
+// A GIF keeps its words by their place among its comments, and the machine form by its first word.
+std::unique_ptr<AnimationWriter> gifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &)
+{
+    return GifFile::writer(out, size, words, loops);
+}
+
+WordsReading gifWords(QIODevice &device, const WordKeys &)
+{
+    return GifFile::words(device);
+}
+
 using PictureFormats::Format;
-const std::array<PictureFormats::Entry, 3> table = {{
-    {Format::Png, "png", "PNG", "Immagine PNG (*.png)",
+using PictureFormats::Kind;
+const std::array<PictureFormats::Entry, 8> table = {{
+    {Format::Png, "png", "PNG", "Immagine PNG (*.png)", Kind::Picture,
      {"Title", "Software", "Description", MachineForm::keywordText, nullptr},
-     PictureFiles::png, isPng, FileWordsReader::png},
+     PictureFiles::png, nullptr, nullptr, isPng, FileWordsReader::png},
     // The program's name and version open the description.
-    {Format::Svg, "svg", "SVG", "Disegno SVG (*.svg)",
+    {Format::Svg, "svg", "SVG", "Disegno SVG (*.svg)", Kind::Picture,
      {"title", "desc", "desc", "picture", "https://example.org/elica/picture"},
-     PictureFiles::svg, isSvg, FileWordsReader::svg},
-    {Format::Pdf, "pdf", "PDF", "Documento PDF (*.pdf)",
+     PictureFiles::svg, nullptr, nullptr, isSvg, FileWordsReader::svg},
+    {Format::Pdf, "pdf", "PDF", "Documento PDF (*.pdf)", Kind::Picture,
      {"Title", "Creator", "Subject", "ElicaPicture", nullptr},
-     PictureFiles::pdf, isPdf, FileWordsReader::pdf},
+     PictureFiles::pdf, nullptr, nullptr, isPdf, FileWordsReader::pdf},
+    {Format::Gif, "gif", "GIF", "Animazione GIF (*.gif)", Kind::Animation,
+     {nullptr, nullptr, nullptr, nullptr, nullptr},
+     nullptr, gifWriter, nullptr, GifFile::isGif, gifWords},
+    // XMP: Dublin Core's title and description, XMP's creator tool, the form in a namespace of ours.
+    {Format::Webp, "webp", "WebP", "Animazione WebP (*.webp)", Kind::Animation,
+     {"title", "CreatorTool", "description", "picture", "https://example.org/elica/picture"},
+     nullptr, WebpFile::writer, nullptr, WebpFile::isWebp, WebpFile::words},
+    // An STL has no mark of its own and no room for words.
+    {Format::Stl, "stl", "STL", "Modello STL per la stampa 3D (*.stl)", Kind::Model,
+     {nullptr, nullptr, nullptr, nullptr, nullptr},
+     nullptr, nullptr, ModelFiles::stl, nullptr, ModelFiles::readStl},
+    // In a GLB's asset extras and a PLY's comments.
+    {Format::Glb, "glb", "GLB", "Modello glTF binario (*.glb)", Kind::Model,
+     {"title", "maker", "description", MachineForm::keywordText, nullptr},
+     nullptr, nullptr, ModelFiles::glb, ModelFiles::isGlb, ModelFiles::readGlb},
+    {Format::Ply, "ply", "PLY", "Nuvola di punti PLY (*.ply)", Kind::Model,
+     {"title", "maker", "description", MachineForm::keywordText, nullptr},
+     nullptr, nullptr, ModelFiles::ply, ModelFiles::isPly, ModelFiles::readPly},
 }};
 }
 
-const std::array<PictureFormats::Entry, 3> &PictureFormats::all()
+const std::array<PictureFormats::Entry, 8> &PictureFormats::all()
 {
     return table;
+}
+
+std::vector<const PictureFormats::Entry *> PictureFormats::ofKind(Kind kind)
+{
+    std::vector<const Entry *> entries;
+    for (const Entry &entry : table)
+        if (entry.kind == kind)
+            entries.push_back(&entry);
+    return entries;
 }
 
 const PictureFormats::Entry &PictureFormats::of(Format format)
@@ -52,11 +95,11 @@ const PictureFormats::Entry &PictureFormats::of(Format format)
     return table.front();
 }
 
-const PictureFormats::Entry *PictureFormats::ofPath(const QString &path)
+const PictureFormats::Entry *PictureFormats::ofPath(const QString &path, std::optional<Kind> kind)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     for (const Entry &entry : table)
-        if (suffix == QLatin1String(entry.extension))
+        if (suffix == QLatin1String(entry.extension) && (!kind || entry.kind == *kind))
             return &entry;
     return nullptr;
 }
@@ -64,16 +107,16 @@ const PictureFormats::Entry *PictureFormats::ofPath(const QString &path)
 const PictureFormats::Entry *PictureFormats::ofContent(const QByteArray &head)
 {
     for (const Entry &entry : table)
-        if (entry.recognises(head))
+        if (entry.recognises && entry.recognises(head))
             return &entry;
     return nullptr;
 }
 
-QStringList PictureFormats::saveFilters()
+QStringList PictureFormats::saveFilters(Kind kind)
 {
     QStringList filters;
-    for (const Entry &entry : table)
-        filters << QString::fromUtf8(entry.filter);
+    for (const Entry *entry : ofKind(kind))
+        filters << QString::fromUtf8(entry->filter);
     return filters;
 }
 
@@ -81,8 +124,17 @@ QStringList PictureFormats::openFilters()
 {
     QStringList patterns;
     for (const Entry &entry : table)
-        patterns << QStringLiteral("*.") + QLatin1String(entry.extension);
+        if (entry.recognises)
+            patterns << QStringLiteral("*.") + QLatin1String(entry.extension);
     return {QStringLiteral("Immagini di Elica (%1)").arg(patterns.join(QLatin1Char(' '))), QStringLiteral("Tutti i file (*)")};
+}
+
+QString PictureFormats::failedSave(Kind kind, const QString &path, const QString &reason)
+{
+    const QString what = kind == Kind::Picture ? QStringLiteral("l'immagine")
+        : kind == Kind::Animation              ? QStringLiteral("l'animazione")
+                                               : QStringLiteral("il modello");
+    return QStringLiteral("Impossibile salvare %1 %2: %3").arg(what, QDir::toNativeSeparators(path), reason);
 }
 
 std::optional<QString> PictureFormats::save(const Picture &picture, const QString &path, Format format)

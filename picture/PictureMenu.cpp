@@ -119,11 +119,6 @@ QPoint PictureMenu::keyboardPlace() const
     return m_window.mapToGlobal(m_window.rect().center());
 }
 
-QString PictureMenu::failedSave(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Impossibile salvare l'immagine %1: %2").arg(QDir::toNativeSeparators(path), reason);
-}
-
 QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now)
 {
     return QDir(folder).filePath(now.toString(QStringLiteral("'elica-'yyyy-MM-dd-HHmmss'.png'")));
@@ -155,20 +150,20 @@ void PictureMenu::openPath(const QString &path)
 
 void PictureMenu::save()
 {
-    const QStringList filters = PictureFormats::saveFilters();
+    const QStringList filters = PictureFormats::saveFilters(PictureFormats::Kind::Picture);
     const std::optional<Dialogs::SaveChoice> choice = Dialogs::program().askSave(
         &m_window, QStringLiteral("Salva immagine"), suggestedPath(LastFolder::get(), QDateTime::currentDateTime()), filters);
     if (!choice)
         return;
     QString path = choice->path;
-    const PictureFormats::Entry *format = PictureFormats::ofPath(path);
+    const PictureFormats::Entry *format = PictureFormats::ofPath(path, PictureFormats::Kind::Picture);
     if (!format) {
-        format = &PictureFormats::all().at(std::size_t(std::clamp(choice->filter, 0, int(filters.size()) - 1)));
+        format = PictureFormats::ofKind(PictureFormats::Kind::Picture).at(std::size_t(std::clamp(choice->filter, 0, int(filters.size()) - 1)));
         if (QFileInfo(path).suffix().isEmpty())
             path += QLatin1Char('.') + QLatin1String(format->extension);
     }
     if (const std::optional<QString> failure = PictureFormats::save(m_host.picture(), path, format->format))
-        Dialogs::program().message(failedSave(path, *failure));
+        Dialogs::program().message(PictureFormats::failedSave(format->kind, path, *failure));
     else
         LastFolder::rememberOf(path);
 }

@@ -34,8 +34,6 @@ public:
 
     // elica-2026-12-07-143005.png in the given folder.
     static QString suggestedPath(const QString &folder, const QDateTime &now);
-    // "Impossibile salvare l'immagine PATH: REASON", as every save that fails says it.
-    static QString failedSave(const QString &path, const QString &reason);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -8,6 +8,17 @@
 #include <QFileInfo>
 
 namespace {
+// "PNG, SVG, PDF, GIF, WebP, GLB o PLY": what can be opened.
+QString knownFormats()
+{
+    QStringList names;
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        if (entry.recognises)
+            names << QLatin1String(entry.name);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+}
+
 QString tooLarge(qint64 bytes)
 {
     return QStringLiteral("il file è troppo grande (%1 MB; se ne aprono fino a %2 MB)")
@@ -39,13 +50,14 @@ PictureReader::Reading PictureReader::read(QIODevice &device, const QString &nam
         return QStringLiteral("il file è vuoto");
     if (device.size() > maxBytes)
         return tooLarge(device.size());
-    const PictureFormats::Entry *content = PictureFormats::ofContent(device.peek(256));
     const PictureFormats::Entry *named = PictureFormats::ofPath(name);
+    // A format without a mark of its own is taken at its name's word.
+    const PictureFormats::Entry *content = named && !named->recognises ? named : PictureFormats::ofContent(device.peek(256));
     if (named && content != named)
         return QStringLiteral("il nome dice .%1, ma il contenuto non è un'immagine %2")
             .arg(QLatin1String(named->extension), QLatin1String(named->name));
     if (!content)
-        return QStringLiteral("il file non è un'immagine PNG, SVG o PDF");
+        return QStringLiteral("il file non è un'immagine di Elica (%1)").arg(knownFormats());
     const WordsReading reading = content->read(device);
     if (const QString *why = std::get_if<QString>(&reading))
         return *why;

@@ -61,7 +61,7 @@ bool ModelFiles::isPly(const QByteArray &head)
     return head.startsWith("ply\n") || head.startsWith("ply\r\n");
 }
 
-WordsReading ModelFiles::readPly(QIODevice &device)
+WordsReading ModelFiles::readPly(QIODevice &device, const WordKeys &keys)
 {
     if (!device.seek(0))
         return damaged(QStringLiteral("non si legge"));
@@ -107,7 +107,7 @@ WordsReading ModelFiles::readPly(QIODevice &device)
     QHash<QString, QString> texts;
     for (auto entry = comments.cbegin(); entry != comments.cend(); ++entry)
         texts.insert(entry.key(), entry.value().join(QLatin1Char('\n')));
-    if (std::optional<FileWords> words = ModelWords::read(texts))
+    if (std::optional<FileWords> words = ModelWords::read(texts, keys))
         return *words;
     return QStringLiteral("il modello PLY non è di Elica: non dice quali curve contiene");
 }

@@ -5,11 +5,11 @@
 #include "picture/PlyLayout.h"
 #include "runtime/Palette.h"
 
-QByteArray ModelFiles::ply(const Model &model)
+QByteArray ModelFiles::ply(const Model &model, const WordKeys &keys)
 {
     const PictureCurves &curves = model.document().curves;
     QByteArray out = "ply\nformat " + PlyLayout::format() + '\n';
-    for (const auto &[key, text] : ModelWords::entries(model.document()))
+    for (const auto &[key, text] : ModelWords::entries(model.document(), keys))
         for (const QString &line : text.split(QLatin1Char('\n')))
             out += PlyLayout::comment() + ' ' + key.toUtf8() + ' ' + line.toUtf8() + '\n';
     out += PlyLayout::vertexElement() + ' ' + QByteArray::number(qint64(curves.size()) * CurveModel::pointCount) + '\n';

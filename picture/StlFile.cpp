@@ -31,7 +31,7 @@ Corner unitNormal(const Corner &a, const Corner &b, const Corner &c)
 }
 }
 
-QByteArray ModelFiles::stl(const Model &model)
+QByteArray ModelFiles::stl(const Model &model, const WordKeys &)
 {
     if (!model.hasSolid())
         return {};
@@ -75,7 +75,7 @@ QByteArray ModelFiles::stl(const Model &model)
     return out;
 }
 
-WordsReading ModelFiles::readStl(QIODevice &)
+WordsReading ModelFiles::readStl(QIODevice &, const WordKeys &)
 {
     return QStringLiteral("un modello STL non porta i valori delle curve (la sua intestazione di 80 byte non ha posto "
                           "per scriverli): Elica non può aprirlo");

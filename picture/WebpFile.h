@@ -15,11 +15,12 @@ class QIODevice;
 
 namespace WebpFile {
 // The encoder keeps the frames compressed, and the file is written to out by finish().
-std::unique_ptr<AnimationWriter> writer(QIODevice &out, QSize size, const AnimationWords &words, bool loops);
+std::unique_ptr<AnimationWriter> writer(QIODevice &out, QSize size, const AnimationWords &words, bool loops,
+                                        const WordKeys &keys);
 
 // The words of a file, read from its chunks without decoding a frame; or in Italian why the file
 // is refused.
-WordsReading words(QIODevice &device);
+WordsReading words(QIODevice &device, const WordKeys &keys);
 
 bool isWebp(const QByteArray &head);
 }

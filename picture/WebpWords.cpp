@@ -19,7 +19,7 @@ bool WebpFile::isWebp(const QByteArray &head)
 // The demuxer checks every chunk against the file's length and every frame against the canvas,
 // and reads no more of a frame than its header: a file cut short or damaged in its structure is
 // refused, and no pixel is decoded.
-WordsReading WebpFile::words(QIODevice &device)
+WordsReading WebpFile::words(QIODevice &device, const WordKeys &keys)
 {
     const QByteArray bytes = device.readAll();
     if (!isWebp(bytes))
@@ -42,5 +42,5 @@ WordsReading WebpFile::words(QIODevice &device)
         return FileWords{};
     const QByteArray packet = QByteArray::fromRawData(reinterpret_cast<const char *>(chunk.chunk.bytes), qsizetype(chunk.chunk.size));
     WebPDemuxReleaseChunkIterator(&chunk);
-    return WebpXmp::read(packet);
+    return WebpXmp::read(packet, keys);
 }

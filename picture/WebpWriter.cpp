@@ -29,7 +29,7 @@ QString outOfMemory()
 
 class WebpWriter final : public AnimationWriter {
 public:
-    WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops);
+    WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &keys);
     bool addFrame(const QImage &frame, int delayCentiseconds) override;
     bool finish() override;
     QString error() const override { return m_error; }
@@ -40,6 +40,7 @@ private:
     QIODevice &m_out;
     QSize m_size;
     AnimationWords m_words;
+    WordKeys m_keys;
     std::unique_ptr<WebPAnimEncoder, EncoderDelete> m_encoder;
     WebPConfig m_config;
     // When the next frame starts, in milliseconds.
@@ -49,8 +50,8 @@ private:
 };
 
 // Lossless at the encoder's own quality and method: the frames come back to the pixel.
-WebpWriter::WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
-    : m_out(out), m_size(size), m_words(words)
+WebpWriter::WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &keys)
+    : m_out(out), m_size(size), m_words(words), m_keys(keys)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
         fail(QStringLiteral("un WebP non può avere le dimensioni %1 × %2").arg(size.width()).arg(size.height()));
@@ -120,7 +121,7 @@ bool WebpWriter::finish()
         return fail(QStringLiteral("libwebp non è riuscita a comporre l'animazione"));
     m_encoder.reset();
     const std::unique_ptr<WebPMux, MuxDelete> mux(WebPMuxCreate(&animation, 0));
-    const QByteArray xmp = WebpXmp::packet(m_words);
+    const QByteArray xmp = WebpXmp::packet(m_words, m_keys);
     const WebPData xmpData{reinterpret_cast<const std::uint8_t *>(xmp.constData()), std::size_t(xmp.size())};
     Bytes file;
     if (!mux || WebPMuxSetChunk(mux.get(), "XMP ", &xmpData, 1) != WEBP_MUX_OK || WebPMuxAssemble(mux.get(), &file) != WEBP_MUX_OK)
@@ -131,7 +132,8 @@ bool WebpWriter::finish()
 }
 }
 
-std::unique_ptr<AnimationWriter> WebpFile::writer(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
+std::unique_ptr<AnimationWriter> WebpFile::writer(QIODevice &out, QSize size, const AnimationWords &words, bool loops,
+                                                 const WordKeys &keys)
 {
-    return std::make_unique<WebpWriter>(out, size, words, loops);
+    return std::make_unique<WebpWriter>(out, size, words, loops, keys);
 }

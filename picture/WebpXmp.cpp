@@ -1,6 +1,5 @@
 #include "picture/WebpXmp.h"
 #include "picture/AnimationBounds.h"
-#include "picture/MachineForm.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -10,13 +9,6 @@ const QString meta = QStringLiteral("adobe:ns:meta/");
 const QString rdf = QStringLiteral("http://www.w3.org/1999/02/22-rdf-syntax-ns#");
 const QString dc = QStringLiteral("http://purl.org/dc/elements/1.1/");
 const QString xmp = QStringLiteral("http://ns.adobe.com/xap/1.0/");
-const QString creatorTool = QStringLiteral("CreatorTool");
-const QString formElement = QStringLiteral("picture");
-
-QString elica()
-{
-    return QString::fromLatin1(MachineForm::svgNamespace());
-}
 
 // XMP gives a title and a description in every language it is written in; these are the default.
 void writeAlternative(QXmlStreamWriter &xml, const QString &name, const QString &text)
@@ -34,7 +26,7 @@ void writeAlternative(QXmlStreamWriter &xml, const QString &name, const QString 
 enum class Collecting { Nothing, Description, Maker, Form };
 }
 
-QByteArray WebpXmp::packet(const AnimationWords &words)
+QByteArray WebpXmp::packet(const AnimationWords &words, const WordKeys &keys)
 {
     QByteArray out;
     QXmlStreamWriter xml(&out);
@@ -45,13 +37,14 @@ QByteArray WebpXmp::packet(const AnimationWords &words)
     xml.writeStartElement(rdf, QStringLiteral("RDF"));
     xml.writeNamespace(dc, QStringLiteral("dc"));
     xml.writeNamespace(xmp, QStringLiteral("xmp"));
-    xml.writeNamespace(elica(), QStringLiteral("elica"));
+    const QString elica = QString::fromLatin1(keys.formNamespace);
+    xml.writeNamespace(elica, QStringLiteral("elica"));
     xml.writeStartElement(rdf, QStringLiteral("Description"));
     xml.writeAttribute(rdf, QStringLiteral("about"), QString());
-    writeAlternative(xml, QStringLiteral("title"), words.title);
-    writeAlternative(xml, QStringLiteral("description"), words.description);
-    xml.writeTextElement(xmp, creatorTool, words.maker);
-    xml.writeTextElement(elica(), formElement, QString::fromUtf8(words.machineForm));
+    writeAlternative(xml, QString::fromLatin1(keys.title), words.title);
+    writeAlternative(xml, QString::fromLatin1(keys.description), words.description);
+    xml.writeTextElement(xmp, QString::fromLatin1(keys.maker), words.maker);
+    xml.writeTextElement(elica, QString::fromLatin1(keys.form), QString::fromUtf8(words.machineForm));
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndElement();
@@ -60,7 +53,7 @@ QByteArray WebpXmp::packet(const AnimationWords &words)
 }
 
 // As the SVG reader does, a document type declaration or an entity is refused before it is used.
-WordsReading WebpXmp::read(const QByteArray &packet)
+WordsReading WebpXmp::read(const QByteArray &packet, const WordKeys &keys)
 {
     QXmlStreamReader xml(packet);
     QString description, maker, form;
@@ -73,15 +66,15 @@ WordsReading WebpXmp::read(const QByteArray &packet)
             return QStringLiteral("le parole dell'immagine WebP contengono dichiarazioni che Elica non legge");
         case QXmlStreamReader::StartElement:
             collecting = Collecting::Nothing;
-            if (xml.namespaceUri() == dc && xml.name() == QLatin1String("description")) {
+            if (xml.namespaceUri() == dc && xml.name() == QLatin1String(keys.description)) {
                 inDescription = true;
             } else if (inDescription && !seenDescription && xml.namespaceUri() == rdf && xml.name() == QLatin1String("li")) {
                 seenDescription = true;
                 collecting = Collecting::Description;
-            } else if (!seenMaker && xml.namespaceUri() == xmp && xml.name() == creatorTool) {
+            } else if (!seenMaker && xml.namespaceUri() == xmp && xml.name() == QLatin1String(keys.maker)) {
                 seenMaker = true;
                 collecting = Collecting::Maker;
-            } else if (xml.namespaceUri() == elica() && xml.name() == formElement) {
+            } else if (xml.namespaceUri() == QLatin1String(keys.formNamespace) && xml.name() == QLatin1String(keys.form)) {
                 if (seenForm)
                     return QStringLiteral("le parole dell'immagine WebP danno due volte i dati esatti del disegno");
                 seenForm = true;
@@ -89,7 +82,7 @@ WordsReading WebpXmp::read(const QByteArray &packet)
             }
             break;
         case QXmlStreamReader::EndElement:
-            if (xml.namespaceUri() == dc && xml.name() == QLatin1String("description"))
+            if (xml.namespaceUri() == dc && xml.name() == QLatin1String(keys.description))
                 inDescription = false;
             collecting = Collecting::Nothing;
             break;

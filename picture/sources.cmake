@@ -16,6 +16,7 @@ target_sources(elica_core PRIVATE
   picture/PictureMenu.h picture/PictureMenu.cpp
   picture/Model.h picture/Model.cpp
   picture/ModelWords.h picture/ModelWords.cpp
+  picture/ModelSaving.h picture/ModelSaving.cpp
   picture/LittleEndian.h picture/GlbLayout.h picture/PlyLayout.h
   picture/ModelFiles.h picture/StlFile.cpp picture/GlbWriter.cpp picture/GlbReader.cpp picture/PlyWriter.cpp picture/PlyReader.cpp
   picture/AnimationWords.h picture/AnimationWords.cpp

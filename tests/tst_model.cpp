@@ -5,6 +5,7 @@
 #include "picture/LegacyWords.h"
 #include "picture/MachineForm.h"
 #include "picture/ModelFiles.h"
+#include "picture/PictureFormats.h"
 #include "picture/Picture.h"
 #include "runtime/Angles.h"
 #include "runtime/Palette.h"
@@ -24,7 +25,8 @@
 
 namespace {
 using Point = CurveModel::Point;
-using Reader = WordsReading (*)(QIODevice &);
+// The format whose reader reads a file.
+using Reader = PictureFormats::Format;
 
 const CurveValues defaults{20, 15, 10, 5, 3, 1, 45, 45};
 
@@ -34,7 +36,7 @@ PictureCurves oldPictureCurves()
     QFile svg(QFINDTESTDATA("data/elica-1.1.0.svg"));
     if (!svg.open(QIODevice::ReadOnly))
         return {};
-    const WordsReading words = FileWordsReader::svg(svg);
+    const WordsReading words = PictureFormats::of(PictureFormats::Format::Svg).read(svg);
     const auto document = LegacyWords::read(std::get<FileWords>(words).curves);
     return std::get<PictureDocument>(document).curves;
 }
@@ -125,7 +127,12 @@ WordsReading readBytes(Reader read, QByteArray bytes)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    return read(buffer);
+    return PictureFormats::of(read).read(buffer);
+}
+
+QByteArray written(PictureFormats::Format format, const Model &model)
+{
+    return PictureFormats::of(format).write(model);
 }
 
 // What the tool prints reading the bytes from a file; nothing when it does not run.
@@ -272,7 +279,7 @@ void ModelTest::flatCurvesBoundNothing()
     const Model alone(documentOf({flat}));
     QCOMPARE(alone.flatCurves(), std::vector<int>{1});
     QVERIFY(!alone.hasSolid());
-    QVERIFY(ModelFiles::stl(alone).isEmpty());
+    QVERIFY(written(PictureFormats::Format::Stl, alone).isEmpty());
 
     const Model mixed(documentOf({defaults, flat, defaults}));
     QCOMPARE(mixed.flatCurves(), std::vector<int>{2});
@@ -297,7 +304,7 @@ void ModelTest::largestSideIsTheSizeAsked()
     const CurveValues small{5, 4, 2, 1, 3, 0.5, 45, 45};
     const CurveValues wide{400, 15, 0, 5, 3, 1, 45, 45};
     const Model model(documentOf({defaults, small, wide}), size);
-    const Box stl = stlBox(ModelFiles::stl(model)), ply = plyBox(ModelFiles::ply(model)), glb = glbBox(ModelFiles::glb(model));
+    const Box stl = stlBox(written(PictureFormats::Format::Stl, model)), ply = plyBox(written(PictureFormats::Format::Ply, model)), glb = glbBox(written(PictureFormats::Format::Glb, model));
     const double tolerance = size * 1e-6;
     for (const Box &box : {stl, ply})
         for (const double low : {box.low.X, box.low.Y, box.low.Z})
@@ -324,7 +331,7 @@ void ModelTest::admeshFindsNothingToFix_data()
 void ModelTest::admeshFindsNothingToFix()
 {
     QFETCH(QList<CurveValues>, curves);
-    const QByteArray stl = ModelFiles::stl(Model(documentOf(curves)));
+    const QByteArray stl = written(PictureFormats::Format::Stl, Model(documentOf(curves)));
     QVERIFY(stl.startsWith((PictureWords::maker() + QLatin1Char(' ') + PictureWords::title()).toUtf8()));
     const std::optional<QString> report = toolReading(QStringLiteral("admesh"), {}, stl, QStringLiteral("stl"));
     if (!report)
@@ -360,7 +367,7 @@ void ModelTest::validatorFindsNothingWrong()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("NODE_PATH"), modules);
     const std::optional<QString> report = toolReading(QStringLiteral("node"), {QStringLiteral(GLTF_VALIDATE_SCRIPT)},
-                                                      ModelFiles::glb(Model(documentOf(curves))), QStringLiteral("glb"), environment);
+                                                      written(PictureFormats::Format::Glb, Model(documentOf(curves))), QStringLiteral("glb"), environment);
     QVERIFY(report);
     if (report->startsWith(QStringLiteral("gltf-validator is not installed")))
         QSKIP(qPrintable(QStringLiteral("the npm package gltf-validator is needed in %1 (npm install --prefix %2 gltf-validator)")
@@ -380,7 +387,7 @@ void ModelTest::wordsReadBack_data()
     for (const PictureCurve &curve : oldPictureCurves())
         old.curves.push_back({curve.colour, curve.values, 0.75});
     for (const bool glb : {true, false}) {
-        const Reader read = glb ? ModelFiles::readGlb : ModelFiles::readPly;
+        const Reader read = glb ? PictureFormats::Format::Glb : PictureFormats::Format::Ply;
         const char *format = glb ? "GLB" : "PLY";
         QTest::addRow("%s, three curves seen from the 3D view", format) << read << glb << seen;
         QTest::addRow("%s, the 1.1.0 picture", format) << read << glb << old;
@@ -395,7 +402,7 @@ void ModelTest::wordsReadBack()
     QFETCH(bool, glb);
     QFETCH(PictureDocument, document);
     const Model model(document);
-    const QByteArray bytes = glb ? ModelFiles::glb(model) : ModelFiles::ply(model);
+    const QByteArray bytes = glb ? written(PictureFormats::Format::Glb, model) : written(PictureFormats::Format::Ply, model);
     QCOMPARE(ModelFiles::isGlb(bytes), glb);
     QCOMPARE(ModelFiles::isPly(bytes), !glb);
     const WordsReading reading = readBytes(read, bytes);
@@ -428,7 +435,7 @@ void ModelTest::coloursArePalettes()
     document.curves[1].colour = colour;
     const Model model(document);
 
-    const QJsonObject json = glbJson(ModelFiles::glb(model));
+    const QJsonObject json = glbJson(written(PictureFormats::Format::Glb, model));
     const QJsonArray primitives = json[QStringLiteral("meshes")][1][QStringLiteral("primitives")].toArray();
     QCOMPARE(primitives.size(), 2);
     for (const QJsonValue &primitive : primitives) {
@@ -442,7 +449,7 @@ void ModelTest::coloursArePalettes()
     }
     QCOMPARE(json[QStringLiteral("meshes")][0][QStringLiteral("primitives")].toArray().size(), 1);
 
-    const QByteArray ply = ModelFiles::ply(model);
+    const QByteArray ply = written(PictureFormats::Format::Ply, model);
     const QColor palette = QBColor(colour);
     const qsizetype secondCurve = plyDataStart(ply) + qsizetype(CurveModel::pointCount) * 15;
     QCOMPARE(ply.size(), secondCurve + qsizetype(CurveModel::pointCount) * 15);
@@ -456,15 +463,15 @@ void ModelTest::damagedModelsRefused_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     const Model model(documentOf({defaults, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, defaults, defaults}));
-    const QByteArray glb = ModelFiles::glb(model);
-    const QByteArray ply = ModelFiles::ply(model);
+    const QByteArray glb = written(PictureFormats::Format::Glb, model);
+    const QByteArray ply = written(PictureFormats::Format::Ply, model);
     const quint32 jsonLength = qFromLittleEndian<quint32>(glb.constData() + 12);
     const qsizetype binAt = 20 + jsonLength;
     const QString damagedGlb = QStringLiteral("il modello GLB è danneggiato o incompleto");
     const QString damagedPly = QStringLiteral("il modello PLY è danneggiato o incompleto");
     const QString notElicasGlb = QStringLiteral("il modello GLB non è di Elica");
     const QString unreadableJson = QStringLiteral("il JSON è illeggibile");
-    const Reader readGlb = ModelFiles::readGlb, readPly = ModelFiles::readPly, readStl = ModelFiles::readStl;
+    const Reader readGlb = PictureFormats::Format::Glb, readPly = PictureFormats::Format::Ply, readStl = PictureFormats::Format::Stl;
 
     QTest::newRow("GLB, wrong magic") << readGlb << withWord(glb, 0, 0x46546C68) << "il file non è un modello GLB";
     QTest::newRow("GLB, version 1") << readGlb << withWord(glb, 4, 1) << "il modello GLB è della versione 1";
@@ -509,7 +516,7 @@ void ModelTest::damagedModelsRefused_data()
     QTest::newRow("PLY, words of another program")
         << readPly << QByteArray(ply).replace("comment maker", "comment author").replace("comment elica-picture", "comment other")
         << "il modello PLY non è di Elica";
-    QTest::newRow("STL, sound") << readStl << ModelFiles::stl(model) << "un modello STL non porta i valori delle curve";
+    QTest::newRow("STL, sound") << readStl << written(PictureFormats::Format::Stl, model) << "un modello STL non porta i valori delle curve";
 }
 
 // One message, a line saying why, and the reading ends: nothing is read past what the file claims.
