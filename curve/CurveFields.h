@@ -4,7 +4,7 @@
 // parameter screen's field it is typed in, with the text that field starts with and its words for
 // a text that is no number.
 
-#include "curve/PictureDocument.h"
+#include "curve/CurveValues.h"
 
 #include <array>
 

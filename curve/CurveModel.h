@@ -6,7 +6,7 @@
 // each angle the 16-bit degrees times the single-precision P1, in double precision in this grouping.
 
 #include "curve/AngleSteps.h"
-#include "curve/PictureDocument.h"
+#include "curve/CurveValues.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #include "curve/Motion.h"
-#include "curve/PictureDocument.h"
+#include "curve/CurveValues.h"
 
 #include <algorithm>
 #include <cmath>
