@@ -1,5 +1,4 @@
 #include "curve/Motion.h"
-#include "curve/CurveValues.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +45,7 @@ int Sweep::frames() const
 
 bool Sweep::isSound() const
 {
-    return value >= 0 && value < int(valueNames.size()) && std::isfinite(from) && std::isfinite(to) && from != to
+    return value >= 0 && value < CurveFields::shaping && std::isfinite(from) && std::isfinite(to) && from != to
         && soundSeconds(seconds);
 }
 
@@ -86,8 +85,7 @@ double Sweep::valueAtProgress(double progress) const
 
 void Sweep::apply(CurveValues &values, double swept) const
 {
-    double *const fields[] = {&values.a, &values.b, &values.c, &values.d, &values.ratio, &values.step};
-    *fields[value] = swept;
+    values.*CurveFields::all()[std::size_t(value)].member = swept;
 }
 
 int Motion::frames() const

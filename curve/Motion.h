@@ -3,10 +3,10 @@
 // that shape the figure between two bounds, or both in the same frames. A saved motion runs at
 // 25 frames a second.
 
+#include "curve/CurveFields.h"
+
 #include <array>
 #include <optional>
-
-struct CurveValues;
 
 namespace MotionPace {
 constexpr int framesPerSecond = 25;
@@ -30,9 +30,9 @@ struct Turn {
 enum class Repeat { BackAndForth, Forward, Once };
 
 struct Sweep {
-    // The swept value, as an index into CurveValues' order and as the captions name it.
-    static constexpr std::array<const char *, 6> valueNames = {"a", "b", "c", "d", "rapporto", "passo"};
-    static constexpr int ratio = 4;
+    // The swept value is one of the first CurveFields::shaping of the curve's values, the ones
+    // that shape the figure, by its index in their order.
+    static constexpr int ratio = CurveFields::ratio;
     // As the words say them, in the order of Repeat.
     static constexpr std::array<const char *, 3> repeatNames = {"avanti e indietro", "solo avanti", "una volta"};
 
@@ -63,6 +63,8 @@ struct Sweep {
     double valueAtFrame(double frame, int frameCount) const;
     // The values with the swept one set to value.
     void apply(CurveValues &values, double value) const;
+    // As the captions name the swept value: "passo".
+    const char *valueName() const { return CurveFields::all()[std::size_t(value)].name; }
 
     bool operator==(const Sweep &) const = default;
 

@@ -21,7 +21,7 @@ QString MotionWords::caption(const Motion &motion)
     if (motion.sweep) {
         const Sweep &s = *motion.sweep;
         parts << QStringLiteral("%1 da %2 a %3 in %4 s, %5")
-                     .arg(QString::fromUtf8(Sweep::valueNames[std::size_t(s.value)]), NumberText::fromDouble(s.from),
+                     .arg(QString::fromUtf8(s.valueName()), NumberText::fromDouble(s.from),
                           NumberText::fromDouble(s.to), NumberText::fromDouble(s.seconds),
                           QString::fromUtf8(Sweep::repeatNames[std::size_t(s.repeat)]));
     }

@@ -69,12 +69,20 @@ QByteArray repeatWord(Repeat repeat)
     return QByteArray(Sweep::repeatNames[std::size_t(repeat)]).replace(' ', '-');
 }
 
-template<std::size_t n>
-std::optional<int> indexIn(const std::array<const char *, n> &words, const QByteArray &token)
+std::optional<int> indexIn(const std::array<const char *, 3> &words, const QByteArray &token)
 {
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < words.size(); ++i)
         if (token == QByteArray(words[i]).replace(' ', '-'))
             return int(i);
+    return std::nullopt;
+}
+
+// The index of a value that shapes the figure, by its name.
+std::optional<int> shapingValue(const QByteArray &token)
+{
+    for (int i = 0; i < CurveFields::shaping; ++i)
+        if (token == CurveFields::all()[std::size_t(i)].name)
+            return i;
     return std::nullopt;
 }
 
@@ -92,7 +100,7 @@ std::optional<Sweep> sweep(const QList<QByteArray> &tokens)
 {
     if (tokens.size() != 6)
         return std::nullopt;
-    const std::optional<int> value = indexIn(Sweep::valueNames, tokens[1]);
+    const std::optional<int> value = shapingValue(tokens[1]);
     const std::optional<double> from = number(tokens[2]);
     const std::optional<double> to = number(tokens[3]);
     const std::optional<double> seconds = number(tokens[4]);
@@ -130,7 +138,7 @@ QByteArray MachineForm::write(const PictureDocument &document)
     }
     if (document.motion && document.motion->sweep) {
         const Sweep &s = *document.motion->sweep;
-        out += QByteArray("sweep ") + Sweep::valueNames[std::size_t(s.value)];
+        out += QByteArray("sweep ") + s.valueName();
         for (double value : {s.from, s.to, s.seconds})
             append(out, value);
         out += ' ' + repeatWord(s.repeat) + '\n';
