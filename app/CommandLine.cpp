@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "runtime/About.h"
+#include "curve/CurveFields.h"
 #include "runtime/NumberText.h"
 
 #include <QCommandLineParser>
@@ -90,13 +91,84 @@ struct Options {
     QCommandLineOption modelSize{QStringLiteral("model-size"),
                                  QStringLiteral("Per un modello 3D (stl, glb, ply): il lato più lungo in millimetri (100)."),
                                  QStringLiteral("MM")};
+    QCommandLineOption turn{QStringLiteral("turn"),
+                            QStringLiteral("Per un'animazione (gif, webp): un giro completo della vista 3D, in SECONDI "
+                                           "(se mancano: 2.88, 72 fotogrammi)."),
+                            QStringLiteral("SECONDI")};
+    QCommandLineOption sweep{QStringLiteral("sweep"),
+                             QStringLiteral("Per un'animazione: un valore (a, b, c, d, rapporto, passo) dell'ultima curva "
+                                            "che va DA A in SECONDI (4), MODO solo-avanti, avanti-e-indietro o "
+                                            "una-volta (solo-avanti)."),
+                             QStringLiteral("NOME:DA:A[:SECONDI[:MODO]]")};
 };
+
+// "--turn" may come without its seconds: it is given its default then, so that the parser, which
+// wants a value, takes the next option as an option.
+QStringList withTurnValues(const QStringList &arguments)
+{
+    QStringList out;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        if (argument != QLatin1String("--turn") && argument != QLatin1String("-turn")) {
+            out << argument;
+            continue;
+        }
+        const bool seconds = i + 1 < arguments.size() && NumberText::parseWritten(arguments[i + 1]).has_value();
+        out << argument + u'=' + (seconds ? arguments[++i] : NumberText::fromDouble(Turn{}.seconds));
+    }
+    return out;
+}
+
+std::optional<Turn> turnOf(const QString &text)
+{
+    const std::optional<double> seconds = NumberText::parseWritten(text);
+    if (!seconds || !Turn{*seconds}.isSound())
+        return std::nullopt;
+    return Turn{*seconds};
+}
+
+// NAME:FROM:TO[:SECONDS[:MODE]], the value among those that shape the figure.
+std::optional<Sweep> sweepOf(const QString &text)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() < 3 || parts.size() > 5)
+        return std::nullopt;
+    Sweep sweep;
+    sweep.value = -1;
+    for (int i = 0; i < CurveFields::shaping; ++i)
+        if (parts[0] == QLatin1String(CurveFields::all()[std::size_t(i)].name))
+            sweep.value = i;
+    const std::optional<double> from = NumberText::parseWritten(parts[1]);
+    const std::optional<double> to = NumberText::parseWritten(parts[2]);
+    const std::optional<double> seconds = parts.size() > 3 ? NumberText::parseWritten(parts[3]) : std::optional<double>(4);
+    sweep.repeat = Repeat::Forward;
+    if (parts.size() > 4) {
+        int repeat = -1;
+        for (std::size_t i = 0; i < Sweep::repeatNames.size(); ++i)
+            if (parts[4] == QString::fromUtf8(Sweep::repeatNames[i]).replace(u' ', u'-'))
+                repeat = int(i);
+        if (repeat < 0)
+            return std::nullopt;
+        sweep.repeat = Repeat(repeat);
+    }
+    if (!from || !to || !seconds)
+        return std::nullopt;
+    sweep.from = *from;
+    sweep.to = *to;
+    sweep.seconds = *seconds;
+    if (!sweep.isSound())
+        return std::nullopt;
+    return sweep;
+}
 
 QString example()
 {
-    return QStringLiteral("\nEsempio: due curve in un PNG, e la loro vista 3D in un PDF:\n"
+    return QStringLiteral("\nEsempio: due curve in un PNG, la loro vista 3D in un PDF, la vista che gira con il passo\n"
+                          "che cresce in un GIF, e la figura da stampare in 3D:\n"
                           "  elica --export conchiglie.png --curve \"20;15;10;5;3;1;45;45\" --curve \"22;14,5;8;6,25;0,3;1,5;30;60\"\n"
                           "  elica --export vista.pdf --open conchiglie.png --view 30,20 --legend\n"
+                          "  elica --export conchiglia.gif --turn --sweep passo:0,5:2:4:avanti-e-indietro --size 640x480\n"
+                          "  elica --export conchiglia.stl --model-size 80\n"
                           "\nStato di uscita: 0 fatto, 1 valori o file rifiutati o file non scritto, 2 opzioni sbagliate.\n");
 }
 
@@ -174,6 +246,22 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
                 .arg(NumberText::fromDouble(smallestModel), NumberText::fromDouble(largestModel), parser.value(options.modelSize));
         request.modelSize = millimetres;
     }
+    if (parser.isSet(options.turn)) {
+        request.turn = turnOf(parser.value(options.turn));
+        if (!request.turn)
+            return QStringLiteral("--turn vuole i secondi del giro, da 1 a 60: %1").arg(parser.value(options.turn));
+    }
+    if (parser.isSet(options.sweep)) {
+        request.sweep = sweepOf(parser.value(options.sweep));
+        if (!request.sweep)
+            return QStringLiteral("--sweep vuole NOME:DA:A[:SECONDI[:MODO]], NOME tra a, b, c, d, rapporto, passo, DA diverso da A, "
+                                  "SECONDI da 1 a 60, MODO solo-avanti, avanti-e-indietro o una-volta: %1")
+                .arg(parser.value(options.sweep));
+    }
+    const bool animation = request.format->kind == PictureFormats::Kind::Animation;
+    if (animation != (request.turn || request.sweep))
+        return animation ? QStringLiteral("un'animazione vuole --turn, --sweep o tutti e due")
+                         : QStringLiteral("--turn e --sweep valgono solo per un'animazione (gif, webp)");
     return request;
 }
 }
@@ -202,13 +290,14 @@ CommandLine::Reading CommandLine::read(const QStringList &arguments)
     const Options options;
     const QList<const QCommandLineOption *> all = {&options.help, &options.version, &options.exportTo, &options.curve,
                                                    &options.open, &options.aspect, &options.size, &options.view,
-                                                   &options.legend, &options.dotSize, &options.modelSize};
+                                                   &options.legend, &options.dotSize, &options.modelSize,
+                                                   &options.turn, &options.sweep};
     for (const QCommandLineOption *option : all)
         parser.addOption(*option);
 
     Reading reading;
     const QList<const QCommandLineOption *> forExport = all.sliced(3);
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withTurnValues(arguments))) {
         const QStringList unknown = parser.unknownOptionNames();
         reading = usageError(unknown.isEmpty() ? parser.errorText()
                                                : QStringLiteral("opzione sconosciuta: %1").arg(asTyped(arguments, unknown.constFirst())));

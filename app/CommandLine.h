@@ -31,6 +31,9 @@ struct ExportRequest {
     std::optional<int> dotSize;
     // For a 3D model: its largest side in millimetres.
     std::optional<double> modelSize;
+    // For an animation: what moves.
+    std::optional<Turn> turn;
+    std::optional<Sweep> sweep;
 };
 
 struct Reading {

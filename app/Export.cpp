@@ -8,6 +8,7 @@
 #include "runtime/NumberText.h"
 #include "runtime/Single.h"
 #include "runtime/Twips.h"
+#include "view3d/AnimationSave.h"
 #include "view3d/ViewArea.h"
 #include "view3d/ViewWords.h"
 
@@ -95,17 +96,23 @@ std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, Pictur
     return std::nullopt;
 }
 
-// What the 3D view's "Salva immagine…" would write at that size, those angles, zoom 100%.
-std::optional<Refusal> view(const CommandLine::ExportRequest &request, const PictureDocument &document, QSize size)
+// The 3D view as it would show the curves at that size and angles, zoom 100%.
+void showIn(ViewArea &area, const CommandLine::ExportRequest &request, const PictureDocument &document, QSize size)
 {
-    ViewArea area;
     area.resize(size);
     area.setCurves(document.curves);
-    area.setAngles(request.view.value_or(document.view.value_or(ViewAngles{})));
+    area.setAngles(document.view.value_or(Turntable().angles()));
     if (request.dotSize)
         area.setDotSize(*request.dotSize);
     if (request.legend)
         area.setLegend(ViewWords::legend(document.curves, std::nullopt));
+}
+
+// What the 3D view's "Salva immagine…" would write.
+std::optional<Refusal> view(const CommandLine::ExportRequest &request, const PictureDocument &document, QSize size)
+{
+    ViewArea area;
+    showIn(area, request, document, size);
     PictureRecord marks;
     if (const std::optional<QString> failure =
             PictureFormats::save(area.picture(document.curves, marks), request.path, request.format->format))
@@ -124,6 +131,24 @@ std::optional<Refusal> model(const CommandLine::ExportRequest &request, const Pi
         std::fputs(QStringLiteral("elica: %1\n").arg(notice).toLocal8Bit().constData(), stderr);
     if (saved.failure)
         return refused(PictureFormats::failedSave(PictureFormats::Kind::Model, request.path, *saved.failure));
+    return std::nullopt;
+}
+
+// What the 3D view's "Salva animazione…" would write: the last curve moves, the others stand still.
+std::optional<Refusal> animation(const CommandLine::ExportRequest &request, const PictureDocument &document, QSize size)
+{
+    ViewArea area;
+    showIn(area, request, document, size);
+    PictureCurves still = document.curves;
+    std::optional<PictureCurve> moving;
+    if (request.sweep) {
+        moving = still.back();
+        still.pop_back();
+    }
+    const AnimationSave::Outcome saved =
+        AnimationSave::write(area.motionScene(still, moving, {request.turn, request.sweep}), request.path, *request.format);
+    if (saved.failure)
+        return refused(PictureFormats::failedSave(PictureFormats::Kind::Animation, request.path, *saved.failure));
     return std::nullopt;
 }
 
@@ -148,13 +173,12 @@ std::optional<Refusal> made(const CommandLine::ExportRequest &request)
     // the view's angles.
     for (PictureCurve &curve : picture.curves)
         curve.incr = curve.incr.value_or(std::get<double>(incr));
-    if (request.view)
-        picture.view = request.view;
+    picture.view = request.view ? request.view : picture.view;
     switch (kind) {
     case PictureFormats::Kind::Model:
         return model(request, picture);
     case PictureFormats::Kind::Animation:
-        return badUsage(QStringLiteral("le animazioni non si scrivono ancora dalla riga di comando"));
+        return animation(request, picture, size);
     case PictureFormats::Kind::Picture:
         break;
     }

@@ -111,7 +111,7 @@ private slots:
         for (const char *option : {"-h, --help", "-v, --version", "--export <FILE>", "--curve <VALORI>", "--open <FILE>",
                                    "--aspect <N>", "--size <LxA>", "--view <AZ,EL>", "--legend", "--dot-size <N>"})
             QVERIFY2(options.contains(QLatin1String("  ") + QLatin1String(option) + QLatin1Char(' ')), option);
-        QVERIFY(result.out.contains(QStringLiteral("Esempio: due curve in un PNG, e la loro vista 3D in un PDF:")));
+        QVERIFY(result.out.contains(QStringLiteral("Esempio: due curve in un PNG, la loro vista 3D in un PDF, la vista che gira con il passo")));
     }
 
     void version_data()

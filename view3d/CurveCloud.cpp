@@ -68,6 +68,13 @@ void CurveCloud::setPreview(const std::optional<PictureCurve> &preview)
     m_preview = Curve{QBColor(preview->colour).rgb(), m_keptPreview->points};
 }
 
+void CurveCloud::setExtent(const std::vector<CurveValues> &curves)
+{
+    m_extent.clear();
+    for (const CurveValues &values : curves)
+        m_extent.push_back(made(values).box);
+}
+
 std::size_t CurveCloud::dotCount() const
 {
     std::size_t count = m_preview ? m_preview->points->size() : 0;
@@ -88,6 +95,8 @@ double CurveCloud::axisLength() const
         reach(k.box);
     if (m_preview)
         reach(m_keptPreview->box);
+    for (const Box &box : m_extent)
+        reach(box);
     return farthest > 0 ? std::min(farthest * axisReach, std::numeric_limits<double>::max()) : emptyAxisLength;
 }
 
@@ -107,5 +116,7 @@ CurveCloud::Box CurveCloud::bounds() const
         merge(k.box);
     if (m_preview)
         merge(m_keptPreview->box);
+    for (const Box &other : m_extent)
+        merge(other);
     return box;
 }

@@ -25,6 +25,9 @@ public:
 
     void setCurves(const PictureCurves &curves);
     void setPreview(const std::optional<PictureCurve> &preview);
+    // Curves not drawn whose room the frame keeps: the places a moving curve passes through, so
+    // that the figure keeps its size while it moves.
+    void setExtent(const std::vector<CurveValues> &curves);
 
     const std::vector<Curve> &curves() const { return m_curves; }
     const std::optional<Curve> &preview() const { return m_preview; }
@@ -46,6 +49,7 @@ private:
     CurveModel m_model;
     std::vector<Kept> m_kept;
     std::optional<Kept> m_keptPreview;
+    std::vector<Box> m_extent;
     std::vector<Curve> m_curves;
     std::optional<Curve> m_preview;
 };

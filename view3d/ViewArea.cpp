@@ -151,6 +151,11 @@ Picture ViewArea::picture(const PictureCurves &curves, PictureRecord &marks)
     return picture;
 }
 
+MotionScene ViewArea::motionScene(const PictureCurves &still, const std::optional<PictureCurve> &moving, const Motion &motion) const
+{
+    return {still, moving, motion, m_turntable.angles(), zoom(), devicePixels(), devicePixelRatioF(), m_style};
+}
+
 void ViewArea::paintEvent(QPaintEvent *)
 {
     const QImage shown = frame();

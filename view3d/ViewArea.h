@@ -8,6 +8,7 @@
 
 #include "picture/Picture.h"
 #include "view3d/CurveCloud.h"
+#include "view3d/MotionFrames.h"
 #include "view3d/Turntable.h"
 #include "view3d/ViewFrame.h"
 
@@ -54,6 +55,8 @@ public:
     // The frame as a picture to keep, of these curves seen at the view's angles; its marks go
     // into marks, which the caller keeps while the picture is used.
     Picture picture(const PictureCurves &curves, PictureRecord &marks);
+    // A motion of these curves starting from the view as it is now, at its size, zoom and style.
+    MotionScene motionScene(const PictureCurves &still, const std::optional<PictureCurve> &moving, const Motion &motion) const;
 
 signals:
     // The view moved; a status line follows it.

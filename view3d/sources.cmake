@@ -4,6 +4,9 @@ target_sources(elica_core PRIVATE
   view3d/ViewFrame.h view3d/ViewFrame.cpp
   view3d/DotPlotter.h view3d/DotPlotter.cpp
   view3d/ViewWords.h view3d/ViewWords.cpp
+  view3d/ViewMap.h
+  view3d/MotionFrames.h view3d/MotionFrames.cpp
+  view3d/AnimationSave.h view3d/AnimationSave.cpp
   view3d/ViewArea.h view3d/ViewArea.cpp
   view3d/View3D.h view3d/View3D.cpp
 )

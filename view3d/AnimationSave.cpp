@@ -1,0 +1,63 @@
+#include "view3d/AnimationSave.h"
+#include "picture/SavedFile.h"
+
+#include <QMetaObject>
+#include <QSaveFile>
+#include <future>
+
+AnimationSave::Outcome AnimationSave::write(const MotionScene &scene, const QString &path, const PictureFormats::Entry &format,
+                                            const Progress &progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {SavedFile::reason(file, path)};
+    const auto fail = [&file](const QString &why) {
+        file.cancelWriting();
+        return Outcome{why};
+    };
+    MotionFrames frames(scene);
+    const int total = frames.count();
+    const std::unique_ptr<AnimationWriter> writer =
+        format.write(file, scene.devicePixels, AnimationWords::of(scene.document()), scene.motion.loops());
+    // Both cores help: the next frame is drawn while this one is encoded.
+    std::future<QImage> next = std::async(std::launch::async, [&frames] { return frames.frame(0); });
+    for (int index = 0; index < total; ++index) {
+        const QImage frame = next.get();
+        if (index + 1 < total)
+            next = std::async(std::launch::async, [&frames, index] { return frames.frame(index + 1); });
+        const bool added = writer->addFrame(frame, MotionPace::frameCentiseconds);
+        const bool goOn = !progress || progress(index + 1, total);
+        if (!added || !goOn) {
+            if (next.valid())
+                next.wait();
+            if (!added)
+                return fail(writer->error());
+            file.cancelWriting();
+            return {std::nullopt, true};
+        }
+    }
+    if (!writer->finish())
+        return fail(writer->error());
+    if (!file.commit())
+        return {SavedFile::reason(file, path)};
+    return {};
+}
+
+AnimationSave::AnimationSave(MotionScene scene, QString path, const PictureFormats::Entry &format, QObject *parent)
+    : QObject(parent)
+{
+    m_worker = std::thread([this, scene = std::move(scene), path = std::move(path), &format] {
+        const Outcome outcome = write(scene, path, format, [this](int done, int total) {
+            QMetaObject::invokeMethod(this, [this, done, total] { emit progressed(done, total); }, Qt::QueuedConnection);
+            return !m_cancelled;
+        });
+        QMetaObject::invokeMethod(this, [this, outcome] { emit finished(outcome); }, Qt::QueuedConnection);
+    });
+}
+
+AnimationSave::~AnimationSave()
+{
+    m_cancelled = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}

@@ -1,0 +1,47 @@
+#include "view3d/MotionFrames.h"
+#include "view3d/Turntable.h"
+
+PictureDocument MotionScene::document() const
+{
+    PictureDocument document{still, start, motion};
+    if (moving) {
+        PictureCurve first = *moving;
+        if (motion.sweep)
+            motion.sweep->apply(first.values, motion.sweep->from);
+        document.curves.push_back(first);
+    }
+    return document;
+}
+
+MotionFrames::MotionFrames(MotionScene scene) : m_scene(std::move(scene))
+{
+    m_cloud.setCurves(m_scene.still);
+    if (!m_scene.moving)
+        return;
+    m_cloud.setPreview(m_scene.moving);
+    // Every value enters the model points linearly: the places between the two bounds lie in
+    // the box around the two.
+    if (const std::optional<Sweep> &sweep = m_scene.motion.sweep) {
+        std::vector<CurveValues> ends(2, m_scene.moving->values);
+        sweep->apply(ends[0], sweep->from);
+        sweep->apply(ends[1], sweep->to);
+        m_cloud.setExtent(ends);
+    }
+}
+
+QImage MotionFrames::frame(int index)
+{
+    const Motion::Frame moment = m_scene.motion.frame(index);
+    Turntable turntable;
+    turntable.setAngles(m_scene.start);
+    turntable.turn(moment.turned, 0);
+    if (m_scene.moving && moment.value) {
+        PictureCurve moved = *m_scene.moving;
+        m_scene.motion.sweep->apply(moved.values, *moment.value);
+        m_cloud.setPreview(moved);
+    }
+    QImage image(m_scene.devicePixels, QImage::Format_RGB32);
+    image.setDevicePixelRatio(m_scene.devicePixelRatio);
+    ViewFrame(m_cloud, turntable, m_scene.zoom, m_scene.devicePixels, m_scene.devicePixelRatio).render(image, m_scene.style);
+    return image;
+}
