@@ -213,11 +213,7 @@ void Form3::Command1_Click()
 
 std::optional<CurveValues> Form3::fieldValues() const
 {
-    std::array<QString, CurveFields::count> texts;
-    const std::array<Field, CurveFields::count> typed = fields();
-    for (std::size_t i = 0; i < typed.size(); ++i)
-        texts[i] = typed[i].text->text();
-    const std::variant<CurveValues, QString> read = CurveChecks::read(texts, NumberText::parse);
+    const std::variant<CurveValues, QString> read = CurveChecks::read(fieldTexts(), NumberText::parse);
     if (const CurveValues *values = std::get_if<CurveValues>(&read))
         return *values;
     return std::nullopt;
@@ -257,11 +253,29 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
         return Screen::eventFilter(watched, event);
     auto *field = static_cast<QLineEdit *>(watched);
     const int units = (key->key() == Qt::Key_Up ? 1 : -1) * (modifiers == Qt::ShiftModifier ? 10 : 1);
-    if (const std::optional<QString> stepped = ValueStep::stepped(field->text(), units)) {
-        // As typing would: the step can be undone.
-        field->selectAll();
-        field->insert(*stepped);
-        tellPreview();
-    }
+    if (const std::optional<QString> stepped = ValueStep::stepped(field->text(), units))
+        typeInto(field, *stepped);
     return true;
+}
+
+// As typing would: the change can be undone, and the preview follows it.
+void Form3::typeInto(QLineEdit *field, const QString &text)
+{
+    field->selectAll();
+    field->insert(text);
+    tellPreview();
+}
+
+void Form3::typeValue(int index, double value)
+{
+    typeInto(fields()[std::size_t(index)].text, NumberText::fromDouble(value));
+}
+
+std::array<QString, CurveFields::count> Form3::fieldTexts() const
+{
+    std::array<QString, CurveFields::count> texts;
+    const std::array<Field, CurveFields::count> typed = fields();
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        texts[i] = typed[i].text->text();
+    return texts;
 }

@@ -40,9 +40,13 @@ public:
     void LeggiText7();
     void LeggiText8();
 
+    // The eight texts, in the order of the curve's values.
+    std::array<QString, CurveFields::count> fieldTexts() const;
     // The values the eight texts give, when each passes the checks of "AVANTI" in its order;
     // nothing is shown, marked or changed.
     std::optional<CurveValues> fieldValues() const;
+    // The value, in the locale's words, into the field of the value at index, as if typed.
+    void typeValue(int index, double value);
     // The palette index that the next "AVANTI" would draw in.
     int nextColour() const;
     // The values in the fields and in the parameter set, the fields white, as if typed and
@@ -76,5 +80,6 @@ private:
     // Field validation for the value at index in that order.
     void validate(int index);
     void reject(QLineEdit *field, ParamValue &variable, const QString &message);
+    void typeInto(QLineEdit *field, const QString &text);
     void tellPreview();
 };

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 bool isPng(const QByteArray &head)
@@ -118,6 +119,15 @@ QStringList PictureFormats::saveFilters(Kind kind)
     for (const Entry *entry : ofKind(kind))
         filters << QString::fromUtf8(entry->filter);
     return filters;
+}
+
+PictureFormats::Chosen PictureFormats::chosen(const QString &path, int filter, Kind kind)
+{
+    if (const Entry *named = ofPath(path, kind))
+        return {path, named};
+    const std::vector<const Entry *> entries = ofKind(kind);
+    const Entry *filtered = entries.at(std::size_t(std::clamp(filter, 0, int(entries.size()) - 1)));
+    return {QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + QLatin1String(filtered->extension) : path, filtered};
 }
 
 QStringList PictureFormats::openFilters()

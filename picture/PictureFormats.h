@@ -58,6 +58,13 @@ const Entry *ofContent(const QByteArray &head);
 
 // A save dialog's filters, one per format of the kind.
 QStringList saveFilters(Kind kind);
+// The file a save dialog chose and its format: the one of the kind that its extension names,
+// else the filter chosen, whose extension a name without one takes.
+struct Chosen {
+    QString path;
+    const Entry *format;
+};
+Chosen chosen(const QString &path, int filter, Kind kind);
 // The open dialog's: every format that can be opened at once, then any file.
 QStringList openFilters();
 

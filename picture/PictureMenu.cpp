@@ -119,9 +119,9 @@ QPoint PictureMenu::keyboardPlace() const
     return m_window.mapToGlobal(m_window.rect().center());
 }
 
-QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now)
+QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now, const QString &extension)
 {
-    return QDir(folder).filePath(now.toString(QStringLiteral("'elica-'yyyy-MM-dd-HHmmss'.png'")));
+    return QDir(folder).filePath(now.toString(QStringLiteral("'elica-'yyyy-MM-dd-HHmmss'.")) + extension);
 }
 
 void PictureMenu::open()
@@ -155,13 +155,7 @@ void PictureMenu::save()
         &m_window, QStringLiteral("Salva immagine"), suggestedPath(LastFolder::get(), QDateTime::currentDateTime()), filters);
     if (!choice)
         return;
-    QString path = choice->path;
-    const PictureFormats::Entry *format = PictureFormats::ofPath(path, PictureFormats::Kind::Picture);
-    if (!format) {
-        format = PictureFormats::ofKind(PictureFormats::Kind::Picture).at(std::size_t(std::clamp(choice->filter, 0, int(filters.size()) - 1)));
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QLatin1Char('.') + QLatin1String(format->extension);
-    }
+    const auto [path, format] = PictureFormats::chosen(choice->path, choice->filter, PictureFormats::Kind::Picture);
     if (const std::optional<QString> failure = PictureFormats::save(m_host.picture(), path, format->format))
         Dialogs::program().message(PictureFormats::failedSave(format->kind, path, *failure));
     else

@@ -32,8 +32,8 @@ public:
     QAction *addEntry(const QString &text, const QKeySequence &keys, std::function<void()> action);
     QMenu *menu() const { return m_menu; }
 
-    // elica-2026-12-07-143005.png in the given folder.
-    static QString suggestedPath(const QString &folder, const QDateTime &now);
+    // elica-2026-12-07-143005.png in the given folder, or with another extension.
+    static QString suggestedPath(const QString &folder, const QDateTime &now, const QString &extension = QStringLiteral("png"));
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,12 +1,17 @@
 #include "runtime/Dialogs.h"
 #include "runtime/About.h"
 
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -103,4 +108,50 @@ bool Dialogs::askPrint(QWidget *parent, QPrinter &printer)
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Stampa"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<Dialogs::MotionChoice> Dialogs::askMotion(QWidget *parent, const MotionChoice &initial, bool valueMoves,
+                                                        const std::function<QString(const MotionChoice &)> &length)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Salva animazione"));
+    auto *turn = new QRadioButton(QStringLiteral("un &giro completo"), &dialog);
+    auto *value = new QRadioButton(QStringLiteral("il &valore animato"), &dialog);
+    auto *both = new QRadioButton(QStringLiteral("&tutti e due insieme"), &dialog);
+    auto *seconds = new QDoubleSpinBox(&dialog);
+    auto *told = new QLabel(&dialog);
+    seconds->setRange(1, 60);
+    seconds->setDecimals(2);
+    seconds->setSingleStep(0.04);
+    seconds->setSuffix(QStringLiteral(" s"));
+    seconds->setValue(initial.turnSeconds);
+    value->setEnabled(valueMoves);
+    both->setEnabled(valueMoves);
+    (initial.turn && initial.value && valueMoves ? both : initial.value && valueMoves ? value : turn)->setChecked(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Avanti"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+
+    auto *form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(QStringLiteral("Che cosa si muove:"), &dialog));
+    for (QRadioButton *choice : {turn, value, both})
+        form->addRow(choice);
+    form->addRow(QStringLiteral("&Durata del giro:"), seconds);
+    form->addRow(told);
+    form->addRow(buttons);
+
+    const auto chosen = [=] { return MotionChoice{!value->isChecked(), !turn->isChecked(), seconds->value()}; };
+    const auto tell = [=] {
+        seconds->setEnabled(!value->isChecked());
+        told->setText(length(chosen()));
+    };
+    for (QRadioButton *choice : {turn, value, both})
+        QObject::connect(choice, &QRadioButton::toggled, &dialog, tell);
+    QObject::connect(seconds, &QDoubleSpinBox::valueChanged, &dialog, tell);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    tell();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return chosen();
 }

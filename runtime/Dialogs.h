@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -41,4 +42,17 @@ public:
                                            const QStringList &filters);
     // Whether the user asked to print.
     virtual bool askPrint(QWidget *parent, QPrinter &printer);
+
+    // What an animation of the 3D view shows moving: a full turn of the azimuth (lasting
+    // turnSeconds), the animated value, or both.
+    struct MotionChoice {
+        bool turn;
+        bool value;
+        double turnSeconds;
+    };
+    // Asks what moves, from the choice given, telling the length and the frames of each choice in
+    // the words length gives; the animated value is offered only when it moves. Nothing when the
+    // user cancels.
+    virtual std::optional<MotionChoice> askMotion(QWidget *parent, const MotionChoice &initial, bool valueMoves,
+                                                  const std::function<QString(const MotionChoice &)> &length);
 };

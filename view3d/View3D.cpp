@@ -5,6 +5,7 @@
 #include "runtime/ProgramIcon.h"
 #include "runtime/Single.h"
 #include "view3d/ViewArea.h"
+#include "view3d/ViewMotion.h"
 #include "view3d/ViewWords.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
@@ -29,6 +31,7 @@ View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setContentsMargins(6, 3, 6, 3);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_motion = new ViewMotion(*this, *m_area, *layout);
     layout->addWidget(m_status);
     m_area->setAccessibleName(QStringLiteral("Vista 3D"));
     m_area->setFocus(Qt::OtherFocusReason);
@@ -39,13 +42,18 @@ View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
     PictureNews &news = Single::instance<PictureNews>();
     connect(&news, &PictureNews::curvesChanged, this, &View3D::followCurves);
     connect(&news, &PictureNews::previewChanged, this, &View3D::followPreview);
-    connect(&news, &PictureNews::pictureOpened, this, &View3D::takeAngles);
+    connect(&news, &PictureNews::pictureOpened, this, &View3D::takeOpened);
+    connect(m_motion, &ViewMotion::changed, this, &View3D::showStatus);
+    connect(m_motion, &ViewMotion::animatingChanged, this, [this](bool on) {
+        if (!on)
+            followPreview();
+    });
     connect(m_area, &ViewArea::moved, this, &View3D::showStatus);
     connect(m_area, &ViewArea::settled, this, &View3D::describe);
     m_area->setCurves(news.curves());
     followPreview();
     if (news.lastOpened())
-        takeAngles(*news.lastOpened());
+        takeOpened(*news.lastOpened());
 }
 
 void View3D::addViewEntries()
@@ -70,6 +78,16 @@ void View3D::addViewEntries()
         group->addAction(size);
         connect(size, &QAction::triggered, this, [this, pixels] { m_area->setDotSize(pixels); });
     }
+
+    m_menu->menu()->addSeparator();
+    QAction *animate = m_menu->addEntry(QStringLiteral("Anima un valore…"), QKeySequence(Qt::Key_A), [] {});
+    animate->setCheckable(true);
+    connect(animate, &QAction::toggled, m_motion, &ViewMotion::setAnimating);
+    connect(m_motion, &ViewMotion::animatingChanged, animate, &QAction::setChecked);
+    // Escape closes the strip, as A does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_motion, [this] { m_motion->setAnimating(false); });
+    m_menu->addEntry(QStringLiteral("Salva animazione…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_motion->save(); });
 }
 
 void View3D::answerRequests()
@@ -107,26 +125,29 @@ void View3D::followPreview()
 {
     const PictureNews &news = Single::instance<PictureNews>();
     const std::optional<Preview> &preview = news.preview();
-    if (preview && preview->values)
-        m_area->setPreview(PictureCurve{preview->colour, *preview->values, std::nullopt});
-    else
-        m_area->setPreview(std::nullopt);
+    // While the strip moves a value, its curve has the preview's place.
+    if (!m_motion->animating())
+        m_area->setPreview(preview && preview->values ? std::optional(PictureCurve{preview->colour, *preview->values, std::nullopt})
+                                                      : std::nullopt);
     m_area->setLegend(m_legend && m_legend->isChecked() ? ViewWords::legend(news.curves(), preview) : std::vector<LegendLine>());
     showStatus();
     describe();
 }
 
-void View3D::takeAngles(const PictureDocument &document)
+void View3D::takeOpened(const PictureDocument &document)
 {
     if (document.view)
         m_area->setAngles(*document.view);
+    m_motion->takeSettings(document);
 }
 
 QString View3D::statusLine() const
 {
     const PictureNews &news = Single::instance<PictureNews>();
     QString line = ViewWords::status(m_area->turntable(), m_area->zoom());
-    if (news.preview())
+    if (m_motion->animating())
+        line += QStringLiteral("; ") + m_motion->statusWords();
+    else if (news.preview())
         line += QStringLiteral("; ") + ViewWords::preview(*news.preview(), int(news.curves().size()) + 1);
     return line;
 }

@@ -13,6 +13,7 @@ class PictureMenu;
 class QAction;
 class QLabel;
 class ViewArea;
+class ViewMotion;
 
 class View3D : public QWidget, public PictureHost {
     Q_OBJECT
@@ -33,7 +34,7 @@ protected:
 private:
     void followCurves();
     void followPreview();
-    void takeAngles(const PictureDocument &document);
+    void takeOpened(const PictureDocument &document);
     QString statusLine() const;
     void showStatus();
     void describe();
@@ -42,6 +43,7 @@ private:
     ViewArea *m_area;
     QLabel *m_status;
     PictureMenu *m_menu;
+    ViewMotion *m_motion;
     QAction *m_legend = nullptr;
     bool m_placed = false;
     // The marks of the last picture taken for a file, kept while the file is written.

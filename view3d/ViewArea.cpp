@@ -106,6 +106,15 @@ void ViewArea::setPreview(const std::optional<PictureCurve> &preview)
     stale();
 }
 
+void ViewArea::setExtent(const std::vector<CurveValues> &curves)
+{
+    if (curves == m_extent)
+        return;
+    m_extent = curves;
+    m_cloud.setExtent(curves);
+    stale();
+}
+
 void ViewArea::setDotSize(int pixels)
 {
     m_style.dotSize = std::clamp(pixels, 1, 4);

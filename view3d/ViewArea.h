@@ -34,6 +34,8 @@ public:
 
     void setCurves(const PictureCurves &curves);
     void setPreview(const std::optional<PictureCurve> &preview);
+    // Curves not drawn whose room the frame keeps (see CurveCloud::setExtent).
+    void setExtent(const std::vector<CurveValues> &curves);
     // The side of a dot in logical pixels, 1 to 4.
     void setDotSize(int pixels);
     // No lines: no legend.
@@ -82,6 +84,7 @@ private:
     void spinStep();
 
     CurveCloud m_cloud;
+    std::vector<CurveValues> m_extent;
     Turntable m_turntable;
     int m_zoomSteps = 0;
     int m_wheelEighths = 0;

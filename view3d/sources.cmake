@@ -7,6 +7,8 @@ target_sources(elica_core PRIVATE
   view3d/ViewMap.h
   view3d/MotionFrames.h view3d/MotionFrames.cpp
   view3d/AnimationSave.h view3d/AnimationSave.cpp
+  view3d/SweepStrip.h view3d/SweepStrip.cpp
   view3d/ViewArea.h view3d/ViewArea.cpp
+  view3d/ViewMotion.h view3d/ViewMotion.cpp
   view3d/View3D.h view3d/View3D.cpp
 )
