@@ -45,6 +45,14 @@ public:
     {
         return print ? print(parent, printer) : Dialogs::askPrint(parent, printer);
     }
+    std::optional<MotionChoice> askMotion(QWidget *parent, const MotionChoice &initial, bool valueMoves,
+                                          const std::function<QString(const MotionChoice &)> &length) override
+    {
+        if (!motion)
+            return Dialogs::askMotion(parent, initial, valueMoves, length);
+        told << length(*motion);
+        return valueMoves || !motion->value ? motion : std::nullopt;
+    }
 
     QStringList messages;
     QStringList questions;
@@ -54,4 +62,7 @@ public:
     std::function<std::optional<SaveChoice>(QWidget *parent, const QString &suggested, const QStringList &filters)> save;
     std::function<std::optional<QString>(QWidget *parent, const QString &folder, const QStringList &filters)> open;
     std::function<bool(QWidget *parent, QPrinter &printer)> print;
+    // What moves in an animation saved, where set (and offered); what the dialog told of its length.
+    std::optional<MotionChoice> motion;
+    QStringList told;
 };
