@@ -5,5 +5,6 @@ target_sources(elica_core PRIVATE
   view3d/DotPlotter.h view3d/DotPlotter.cpp
   view3d/ViewWords.h view3d/ViewWords.cpp
   view3d/ViewArea.h view3d/ViewArea.cpp
+  view3d/ModelSave.h view3d/ModelSave.cpp
   view3d/View3D.h view3d/View3D.cpp
 )
