@@ -165,7 +165,6 @@ private slots:
         row("model size not a number", {"--export", "x.stl", "--model-size", "dieci"}, modelSize + "dieci");
         row("model size 0", {"--export", "x.glb", "--model-size", "0"}, modelSize + "0");
         row("model size over 100000", {"--export", "x.ply", "--model-size", "100000,5"}, modelSize + "100000,5");
-        row("model size with its unit", {"--export", "x.stl", "--model-size", "50mm"}, modelSize + "50mm");
         row("model size for a picture", {"--export", "x.png", "--model-size", "50"},
             QStringLiteral("--model-size vale solo per un modello 3D (stl, glb, ply)"));
         row("legend with a model", {"--export", "x.stl", "--legend"},
@@ -351,7 +350,6 @@ private slots:
         QTest::newRow("glb, 37,5 mm") << two << "glb" << "37,5" << 37.5 << QStringList();
         QTest::newRow("ply, 250.5 mm") << two << "ply" << "250.5" << 250.5 << QStringList();
         QTest::newRow("stl, a flat curve left out") << QStringList{two[0], flat} << "stl" << "80" << 80.0 << QStringList{flatCurve2};
-        QTest::newRow("glb, a flat curve kept") << QStringList{two[0], flat} << "glb" << QString() << 100.0 << QStringList();
     }
 
     void exportEqualsTheViewsModel()
