@@ -11,6 +11,11 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-
 # check-package runs the package through.
 PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db
 BENCH_PACKAGES := libbenchmark-dev python3
+# The Khronos glTF validator that the model tests run: Debian's Node only where none is on the PATH
+# (some images bring their own, which Debian's nodejs conflicts with), and the npm package in the
+# build tree, where the tests look for it, at the version they were written against.
+NODE_PACKAGES := $(if $(shell command -v node),,nodejs npm)
+GLTF_VALIDATOR := gltf-validator@2.0.0-dev.3.10
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test bench build deps bench-deps package check-package check-asan clean
@@ -18,8 +23,11 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 run: build
 	$(BUILD)/elica
 
-test: build
+test: build $(BUILD)/node_modules/gltf-validator/package.json
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+$(BUILD)/node_modules/gltf-validator/package.json: | deps
+	npm install --prefix $(BUILD) --no-save --no-audit --no-fund $(GLTF_VALIDATOR)
 
 bench: bench-deps build
 	$(BUILD)/bench/elica_bench
@@ -32,7 +40,7 @@ $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
+	@missing=$$(for p in $(PACKAGES) $(NODE_PACKAGES); do \
 	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "picture/Model.h"
 #include "runtime/About.h"
 #include "curve/CurveFields.h"
 #include "runtime/NumberText.h"
@@ -15,9 +16,6 @@
 namespace {
 // The largest side of a picture made on the command line, in logical pixels.
 constexpr int largestSide = 16384;
-// A model's largest side, in millimetres: from what a printer's nozzle still draws to a building.
-constexpr double smallestModel = 1;
-constexpr double largestModel = 100000;
 
 // The parser's own words in Italian, like the rest of the program.
 class ParserWords : public QTranslator {
@@ -241,9 +239,10 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
     }
     if (parser.isSet(options.modelSize)) {
         const std::optional<double> millimetres = NumberText::parseWritten(parser.value(options.modelSize));
-        if (!millimetres || !(*millimetres >= smallestModel && *millimetres <= largestModel))
+        if (!millimetres || !(*millimetres >= Model::smallestSide && *millimetres <= Model::largestAllowedSide))
             return QStringLiteral("--model-size vuole i millimetri del lato più lungo, da %1 a %2: %3")
-                .arg(NumberText::fromDouble(smallestModel), NumberText::fromDouble(largestModel), parser.value(options.modelSize));
+                .arg(NumberText::fromDouble(Model::smallestSide), NumberText::fromDouble(Model::largestAllowedSide),
+                     parser.value(options.modelSize));
         request.modelSize = millimetres;
     }
     if (parser.isSet(options.turn)) {

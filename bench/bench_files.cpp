@@ -1,8 +1,10 @@
 // Saving a picture and opening it again, in each of the three formats, with one and ten curves;
-// and the whole command that writes the picture, beside a bare window's start.
+// saving the same curves as a 3D model; and the whole command that writes the picture, beside a
+// bare window's start.
 #include "BenchSupport.h"
 #include "curve/CurveFields.h"
 #include "curve/PictureNews.h"
+#include "picture/ModelSaving.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureReader.h"
 
@@ -39,6 +41,21 @@ static void savePicture(benchmark::State &state, PictureFormats::Format format)
 BENCHMARK_CAPTURE(savePicture, png, PictureFormats::Format::Png)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(savePicture, svg, PictureFormats::Format::Svg)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(savePicture, pdf, PictureFormats::Format::Pdf)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The same picture's curves as a 3D model, built and written as the view's menu saves it.
+static void saveModel(benchmark::State &state, PictureFormats::Format format)
+{
+    const PictureDocument document = drawnCurves(int(state.range(0))).picture().document;
+    QTemporaryDir folder;
+    const QString path = pathIn(folder, format);
+    for (auto _ : state)
+        if (const std::optional<QString> failure = ModelSaving::save(Model(document), path, format).failure)
+            state.SkipWithError(qPrintable(*failure));
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK_CAPTURE(saveModel, stl, PictureFormats::Format::Stl)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(saveModel, glb, PictureFormats::Format::Glb)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(saveModel, ply, PictureFormats::Format::Ply)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 // The file read, checked, and its curves drawn again on the drawing screen.
 static void openPicture(benchmark::State &state, PictureFormats::Format format)

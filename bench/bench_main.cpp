@@ -33,6 +33,10 @@ public:
         for (const std::string format : {"png", "svg", "pdf"})
             for (const std::string curves : {"1", "10"})
                 ratio("openPicture/" + format + "/" + curves, "savePicture/" + format + "/" + curves, "its save");
+        // A 3D model of the picture costs at most half its PNG.
+        for (const std::string format : {"stl", "glb", "ply"})
+            for (const std::string curves : {"1", "10"})
+                ratio("saveModel/" + format + "/" + curves, "savePicture/png/" + curves, "its PNG");
         for (const std::string curves : {"1", "10"})
             processRatio("exportCommandLine/png/" + curves, "savePicture/png/" + curves, "bareWindowStart");
     }

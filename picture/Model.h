@@ -14,6 +14,10 @@
 class Model {
 public:
     static constexpr double defaultSide = 100;
+    // The largest sides that may be asked, in millimetres: from what a printer's nozzle still draws
+    // to a building.
+    static constexpr double smallestSide = 1;
+    static constexpr double largestAllowedSide = 100000;
 
     explicit Model(PictureDocument document, double largestSide = defaultSide);
 

@@ -7,6 +7,8 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -32,6 +34,27 @@ void focusNameField(QFileDialog &dialog)
         if (auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
             name->setFocus(Qt::OtherFocusReason);
     });
+}
+
+void prepareSave(QFileDialog &dialog, const QString &suggested, const QStringList &filters)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    // A name typed without an extension takes the chosen filter's, before the dialog asks
+    // whether to replace an existing file.
+    dialog.setDefaultSuffix(extensionOf(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
+    focusNameField(dialog);
+}
+
+std::optional<Dialogs::SaveChoice> chosen(QFileDialog &dialog, const QStringList &filters)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return Dialogs::SaveChoice{dialog.selectedFiles().constFirst(), std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
 }
 }
 
@@ -75,19 +98,35 @@ std::optional<Dialogs::SaveChoice> Dialogs::askSave(QWidget *parent, const QStri
                                                     const QStringList &filters)
 {
     QFileDialog dialog(parent, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    dialog.setDirectory(QFileInfo(suggested).absolutePath());
-    dialog.selectFile(QFileInfo(suggested).fileName());
-    // A name typed without an extension takes the chosen filter's, before the dialog asks
-    // whether to replace an existing file.
-    dialog.setDefaultSuffix(extensionOf(filters.value(0)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
-    focusNameField(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return SaveChoice{dialog.selectedFiles().constFirst(), std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
+    prepareSave(dialog, suggested, filters);
+    return chosen(dialog, filters);
+}
+
+std::optional<Dialogs::SaveChoice> Dialogs::askSaveModel(QWidget *parent, const QString &suggested, const QStringList &filters,
+                                                         ModelSize &size)
+{
+    QFileDialog dialog(parent, QStringLiteral("Salva modello 3D"));
+    // The size is one more row of the toolkit's own dialog: a native one has no room for it.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    prepareSave(dialog, suggested, filters);
+    auto *side = new QDoubleSpinBox(&dialog);
+    side->setObjectName(QStringLiteral("modelSize"));
+    side->setRange(size.smallest, size.largest);
+    side->setDecimals(1);
+    side->setSuffix(QStringLiteral(" mm"));
+    side->setValue(size.millimetres);
+    side->setToolTip(QStringLiteral("Il lato più lungo del modello"));
+    auto *label = new QLabel(QStringLiteral("&Dimensione massima:"), &dialog);
+    label->setBuddy(side);
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout())) {
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(side, row, 1);
+    }
+    std::optional<SaveChoice> choice = chosen(dialog, filters);
+    if (choice)
+        size.millimetres = side->value();
+    return choice;
 }
 
 std::optional<QString> Dialogs::askOpen(QWidget *parent, const QString &title, const QString &folder, const QStringList &filters)

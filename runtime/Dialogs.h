@@ -37,6 +37,16 @@ public:
     // chosen; nothing when the user cancels.
     virtual std::optional<SaveChoice> askSave(QWidget *parent, const QString &title, const QString &suggested,
                                               const QStringList &filters);
+    // A model's largest side in millimetres, and the range it may be chosen in.
+    struct ModelSize {
+        double millimetres;
+        double smallest;
+        double largest;
+    };
+    // The file dialog for saving a 3D model, titled "Salva modello 3D", like askSave's with a
+    // field for the model's size below the file's name; on saving, size holds the size chosen.
+    virtual std::optional<SaveChoice> askSaveModel(QWidget *parent, const QString &suggested, const QStringList &filters,
+                                                   ModelSize &size);
     // The file chosen for opening, or nothing when the user cancels.
     virtual std::optional<QString> askOpen(QWidget *parent, const QString &title, const QString &folder,
                                            const QStringList &filters);

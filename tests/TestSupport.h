@@ -36,6 +36,11 @@ public:
     {
         return save ? save(parent, suggested, filters) : Dialogs::askSave(parent, title, suggested, filters);
     }
+    std::optional<SaveChoice> askSaveModel(QWidget *parent, const QString &suggested, const QStringList &filters,
+                                           ModelSize &size) override
+    {
+        return saveModel ? saveModel(parent, suggested, filters, size) : Dialogs::askSaveModel(parent, suggested, filters, size);
+    }
     std::optional<QString> askOpen(QWidget *parent, const QString &title, const QString &folder,
                                    const QStringList &filters) override
     {
@@ -60,6 +65,8 @@ public:
     QList<int> endings;
     // In place of the toolkit's dialogs, where set.
     std::function<std::optional<SaveChoice>(QWidget *parent, const QString &suggested, const QStringList &filters)> save;
+    std::function<std::optional<SaveChoice>(QWidget *parent, const QString &suggested, const QStringList &filters, ModelSize &size)>
+        saveModel;
     std::function<std::optional<QString>(QWidget *parent, const QString &folder, const QStringList &filters)> open;
     std::function<bool(QWidget *parent, QPrinter &printer)> print;
     // What moves in an animation saved, where set (and offered); what the dialog told of its length.

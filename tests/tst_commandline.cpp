@@ -109,7 +109,8 @@ private slots:
         QVERIFY(result.out.contains(QStringLiteral("Opzioni:")));
         const QString options = result.out.join(u'\n');
         for (const char *option : {"-h, --help", "-v, --version", "--export <FILE>", "--curve <VALORI>", "--open <FILE>",
-                                   "--aspect <N>", "--size <LxA>", "--view <AZ,EL>", "--legend", "--dot-size <N>"})
+                                   "--aspect <N>", "--size <LxA>", "--view <AZ,EL>", "--legend", "--dot-size <N>",
+                                   "--model-size <MM>"})
             QVERIFY2(options.contains(QLatin1String("  ") + QLatin1String(option) + QLatin1Char(' ')), option);
         QVERIFY(result.out.contains(QStringLiteral("Esempio: due curve in un PNG, la loro vista 3D in un PDF, la vista che gira con il passo")));
     }
@@ -160,6 +161,14 @@ private slots:
         row("dot size 5", {"--export", "x.png", "--view", "0,0", "--dot-size", "5"},
             QStringLiteral("--dot-size vuole un numero intero da 1 a 4: 5"));
         row("a picture option without --export", {"--curve", "1;2;3;4;5;6;7;8"}, QStringLiteral("--curve vale solo con --export"));
+        const QString modelSize = QStringLiteral("--model-size vuole i millimetri del lato più lungo, da 1 a 100000: ");
+        row("model size not a number", {"--export", "x.stl", "--model-size", "dieci"}, modelSize + "dieci");
+        row("model size 0", {"--export", "x.glb", "--model-size", "0"}, modelSize + "0");
+        row("model size over 100000", {"--export", "x.ply", "--model-size", "100000,5"}, modelSize + "100000,5");
+        row("model size for a picture", {"--export", "x.png", "--model-size", "50"},
+            QStringLiteral("--model-size vale solo per un modello 3D (stl, glb, ply)"));
+        row("legend with a model", {"--export", "x.stl", "--legend"},
+            QStringLiteral("--legend e --dot-size valgono solo per le immagini della vista 3D"));
         row("legend without the view", {"--export", "x.png", "--legend"},
             QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
     }
@@ -323,6 +332,71 @@ private slots:
         QCOMPARE(reopened.err, QStringList());
         QCOMPARE(reopened.status, 0);
         QVERIFY(savedIn(again) == savedIn(windows));
+    }
+
+    // The view's "Salva modello 3D…" and the command line, for the same curves, calibration,
+    // angles and size: the same bytes, and the same curves left out of an STL.
+    void exportEqualsTheViewsModel_data()
+    {
+        QTest::addColumn<QStringList>("curves");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("size"); // --model-size, if given
+        QTest::addColumn<double>("millimetres");
+        QTest::addColumn<QStringList>("told");
+        const QStringList two{"22;14,5;8;6,25;0,3;1,5;30;60", "20;15;10;5;3;1;45;45"};
+        const QString flat = QStringLiteral("20;15;10;0;3;1;45;45");
+        const QString flatCurve2 = QStringLiteral("La curva 2 è piatta: non racchiude un volume e non entra nel modello STL.");
+        QTest::newRow("stl, 100 mm") << two << "stl" << QString() << 100.0 << QStringList();
+        QTest::newRow("glb, 37,5 mm") << two << "glb" << "37,5" << 37.5 << QStringList();
+        QTest::newRow("ply, 250.5 mm") << two << "ply" << "250.5" << 250.5 << QStringList();
+        QTest::newRow("stl, a flat curve left out") << QStringList{two[0], flat} << "stl" << "80" << 80.0 << QStringList{flatCurve2};
+    }
+
+    void exportEqualsTheViewsModel()
+    {
+        QFETCH(QStringList, curves);
+        QFETCH(QString, extension);
+        QFETCH(QString, size);
+        QFETCH(double, millimetres);
+        QFETCH(QStringList, told);
+        ProgramRecorder recorder;
+        QStringList arguments;
+        for (const QString &values : curves) {
+            const QStringList v = QString(values).replace(u',', u'.').split(u';');
+            setParameters(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(), v[4].toDouble(), v[5].toDouble(),
+                          v[6].toDouble(), v[7].toDouble());
+            drawingScreen().Form_Activate();
+            arguments << QStringLiteral("--curve") << values;
+        }
+        View3D &view = Single::instance<View3D>();
+        areaOf(view).setAngles({30, 20.5});
+        QTemporaryDir folder;
+        const QString windows = folder.filePath(QStringLiteral("vista.") + extension);
+        const QString exported = folder.filePath(QStringLiteral("riga.") + extension);
+        recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &chosen) {
+            chosen.millimetres = millimetres;
+            return Dialogs::SaveChoice{windows, 0};
+        };
+        for (QAction *entry : menuOf(view).menu()->actions())
+            if (entry->text() == QStringLiteral("Salva modello 3D…"))
+                entry->trigger();
+        QCOMPARE(recorder.messages, told.isEmpty() ? QStringList() : QStringList{told.join(u'\n')});
+
+        arguments << QStringLiteral("--export") << exported << QStringLiteral("--view") << QStringLiteral("30,20.5")
+                  << QStringLiteral("--aspect") << QStringLiteral("0,75");
+        if (!size.isEmpty())
+            arguments << QStringLiteral("--model-size") << size;
+        const Run result = run(arguments);
+        QStringList toldHere;
+        for (const QString &line : told)
+            toldHere << QStringLiteral("elica: ") + line;
+        QCOMPARE(result.err, toldHere);
+        QCOMPARE(result.status, 0);
+        QFile fromWindows(windows), fromLine(exported);
+        QVERIFY(fromWindows.open(QIODevice::ReadOnly) && fromLine.open(QIODevice::ReadOnly));
+        const QByteArray bytes = fromWindows.readAll();
+        QVERIFY(bytes.size() > 1000);
+        QVERIFY(bytes == fromLine.readAll());
     }
 
     void noDisplay_data()

@@ -1,6 +1,7 @@
 // The picture as a 3D model: each curve's solid closed and turned outwards with the volume of its
 // cone, the STL, GLB and PLY files as real clients read them (admesh, the Khronos validator), the
 // words and colours read back, and damaged or hostile models refused with one message.
+#include "ModelClients.h"
 #include "curve/CurveSolid.h"
 #include "picture/LegacyWords.h"
 #include "picture/MachineForm.h"
@@ -14,10 +15,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 #include <cmath>
@@ -133,31 +130,6 @@ WordsReading readBytes(Reader read, QByteArray bytes)
 QByteArray written(PictureFormats::Format format, const Model &model)
 {
     return PictureFormats::of(format).write(model);
-}
-
-// What the tool prints reading the bytes from a file; nothing when it does not run.
-std::optional<QString> toolReading(const QString &tool, QStringList arguments, const QByteArray &bytes, const QString &suffix,
-                                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("model.") + suffix));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return std::nullopt;
-    file.close();
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(tool, arguments << file.fileName());
-    if (!process.waitForStarted() || !process.waitForFinished(60000))
-        return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-// The number after a label in admesh's report, e.g. "Edges fixed         :     0".
-int admeshCount(const QString &report, const QString &label)
-{
-    const QRegularExpression line(QRegularExpression::escape(label) + QStringLiteral("\\s*:\\s*(\\d+)"));
-    const QRegularExpressionMatch match = line.match(report);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 }
 
@@ -333,9 +305,9 @@ void ModelTest::admeshFindsNothingToFix()
     QFETCH(QList<CurveValues>, curves);
     const QByteArray stl = written(PictureFormats::Format::Stl, Model(documentOf(curves)));
     QVERIFY(stl.startsWith((PictureWords::maker() + QLatin1Char(' ') + PictureWords::title()).toUtf8()));
-    const std::optional<QString> report = toolReading(QStringLiteral("admesh"), {}, stl, QStringLiteral("stl"));
-    if (!report)
-        QSKIP("admesh is needed (apt-get install admesh)");
+    const ClientReport admesh = admeshReport(stl);
+    if (!admesh.missing.isEmpty())
+        QSKIP(qPrintable(admesh.missing));
 
     QList<CurveValues> shells;
     int facets = 0;
@@ -344,12 +316,9 @@ void ModelTest::admeshFindsNothingToFix()
             shells.append(v);
             facets += int(CurveSolid::build(v).triangles.size());
         }
-    QCOMPARE(admeshCount(*report, QStringLiteral("Number of facets")), facets);
-    QCOMPARE(admeshCount(*report, QStringLiteral("Number of parts")), shells.size());
-    for (const char *label : {"Facets with 1 disconnected edge", "Facets with 2 disconnected edges", "Facets with 3 disconnected edges",
-                              "Total disconnected facets", "Degenerate facets", "Edges fixed", "Facets removed", "Facets added",
-                              "Facets reversed", "Backwards edges", "Normals fixed"})
-        QVERIFY2(admeshCount(*report, QLatin1String(label)) == 0, label);
+    QCOMPARE(admeshCount(admesh.report, QStringLiteral("Number of facets")), facets);
+    QCOMPARE(admeshCount(admesh.report, QStringLiteral("Number of parts")), shells.size());
+    QCOMPARE(admeshFixes(admesh.report), QStringList());
 }
 
 void ModelTest::validatorFindsNothingWrong_data()
@@ -360,19 +329,11 @@ void ModelTest::validatorFindsNothingWrong_data()
 // The Khronos validator finds no error and no warning in the GLB.
 void ModelTest::validatorFindsNothingWrong()
 {
-    const QString modules = qEnvironmentVariable("ELICA_NODE_MODULES", QStringLiteral(ELICA_NODE_MODULES));
-    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
-        QSKIP("node is needed (apt-get install nodejs)");
     QFETCH(QList<CurveValues>, curves);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("NODE_PATH"), modules);
-    const std::optional<QString> report = toolReading(QStringLiteral("node"), {QStringLiteral(GLTF_VALIDATE_SCRIPT)},
-                                                      written(PictureFormats::Format::Glb, Model(documentOf(curves))), QStringLiteral("glb"), environment);
-    QVERIFY(report);
-    if (report->startsWith(QStringLiteral("gltf-validator is not installed")))
-        QSKIP(qPrintable(QStringLiteral("the npm package gltf-validator is needed in %1 (npm install --prefix %2 gltf-validator)")
-                             .arg(modules, QFileInfo(modules).path())));
-    QVERIFY2(report->startsWith(QStringLiteral("errors 0 warnings 0 ")), qPrintable(*report));
+    const ClientReport validator = validatorReport(written(PictureFormats::Format::Glb, Model(documentOf(curves))));
+    if (!validator.missing.isEmpty())
+        QSKIP(qPrintable(validator.missing));
+    QVERIFY2(validator.report.startsWith(QStringLiteral("errors 0 warnings 0 ")), qPrintable(validator.report));
 }
 
 void ModelTest::wordsReadBack_data()

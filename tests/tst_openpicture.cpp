@@ -5,13 +5,16 @@
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
 #include "picture/MachineForm.h"
+#include "picture/Model.h"
 #include "picture/LastFolder.h"
 #include "picture/PictureFormats.h"
 #include "picture/PictureMenu.h"
 #include "picture/PictureReader.h"
 #include "runtime/NumberText.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -233,6 +236,13 @@ void OpenPictureTest::refused_data()
     QTest::newRow("a factor no calibration gives") << "fattore.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 7\n")
                                                    << "fuori dalla calibrazione";
     QTest::newRow("an elevation over 90") << "vista.svg" << svgCarrying(oneCurve + "view 45 91\n") << "oltre 90 gradi";
+    // A model of the same curves: the STL holds none of their values.
+    const Model model({threeCurves, ViewAngles{30, 20}});
+    const QByteArray glb = PictureFormats::of(Format::Glb).write(model);
+    const QByteArray ply = PictureFormats::of(Format::Ply).write(model);
+    QTest::newRow("an STL") << "modello.stl" << PictureFormats::of(Format::Stl).write(model) << "un modello STL non porta i valori delle curve";
+    QTest::newRow("GLB cut short") << "corto.glb" << glb.left(glb.size() / 2) << "il modello GLB è danneggiato o incompleto";
+    QTest::newRow("PLY cut short") << "corto.ply" << ply.left(ply.size() - 7) << "il modello PLY è danneggiato o incompleto";
     QTest::newRow("a folder") << "cartella.svg" << QByteArray("folder") << "è una cartella";
     QTest::newRow("gone") << "sparito.svg" << QByteArray("gone") << "il file non esiste";
     QTest::newRow("over the size cap") << "enorme.svg" << QByteArray("huge") << "il file è troppo grande";
@@ -271,12 +281,13 @@ void OpenPictureTest::refused()
 void OpenPictureTest::viewAnglesTravelWithTheFile_data()
 {
     QTest::addColumn<Format>("format");
-    for (const PictureFormats::Entry *entry : PictureFormats::ofKind(PictureFormats::Kind::Picture))
-        QTest::newRow(entry->extension) << entry->format;
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        if (entry.kind == PictureFormats::Kind::Picture || (entry.kind == PictureFormats::Kind::Model && entry.recognises))
+            QTest::newRow(entry.extension) << entry.format;
 }
 
-// A file saved from the 3D view says its angles in words and in its exact form; opened from
-// either window, the view takes them again.
+// A picture or a model saved from the 3D view says its angles in words and in its exact form;
+// opened from either window, the view takes them again.
 void OpenPictureTest::viewAnglesTravelWithTheFile()
 {
     QFETCH(Format, format);
@@ -289,17 +300,32 @@ void OpenPictureTest::viewAnglesTravelWithTheFile()
     const ViewAngles turned = areaOf(view).turntable().angles();
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
-    QVERIFY(!PictureFormats::save(view.picture(), saved, format));
+    if (PictureFormats::of(format).kind == PictureFormats::Kind::Model) {
+        recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &) {
+            return Dialogs::SaveChoice{saved, 0};
+        };
+        for (QAction *entry : menuOf(view).menu()->actions())
+            if (entry->text() == QStringLiteral("Salva modello 3D…"))
+                entry->trigger();
+        QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(u'\n')));
+    } else {
+        QVERIFY(!PictureFormats::save(view.picture(), saved, format));
+    }
     const PictureDocument document = documentIn(saved);
     QCOMPARE(document.curves, threeCurves);
     QCOMPARE(document.view, turned);
     QVERIFY(PictureWords::description(document).endsWith(QStringLiteral("\nVista 3D: azimut 355°, elevazione 55,8°")));
 
     areaOf(view).openingView();
+    Form3 &set = Single::instance<Form3>();
+    set.Text3->setText(QStringLiteral("7"));
+    set.Miocolor = 5;
     menuOf(view).openPath(saved);
     QCOMPARE(recorder.questions.size(), 1);
     QCOMPARE(areaOf(view).turntable().angles(), turned);
     QCOMPARE(Single::instance<Form4>().curves(), threeCurves);
+    QCOMPARE(set.Text3->text(), NumberText::fromDouble(123456.789));
+    QCOMPARE(int(set.Miocolor), 1);
     QVERIFY(recorder.messages.isEmpty());
 }
 

@@ -1,5 +1,6 @@
 // The drawing screen's picture menu: where it opens, its shortcuts, the toolkit's save and print
 // dialogs, a failed save; none of them runs a screen's activation or touches the picture.
+#include "DialogSteps.h"
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "picture/LastFolder.h"
@@ -7,15 +8,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDateTime>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -45,46 +42,6 @@ State stateOf(Form4 &form)
         qWarning("the drawing screen did not become active again");
     QCoreApplication::processEvents();
     return {Single::instance<Form3>().Miocolor, form.curves(), form.surface().image()};
-}
-
-// Runs each step on the next modal window that comes up (a dialog, a box over it, the dialog again).
-using Step = std::function<void(QWidget *)>;
-void onDialogs(QList<Step> steps)
-{
-    auto *poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, steps, handled = QPointer<QWidget>(), next = 0]() mutable {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == handled)
-            return;
-        handled = dialog;
-        // Outside this slot: a step may open a box of its own and wait for it.
-        QTimer::singleShot(0, dialog, [dialog, step = steps[next++]] { step(dialog); });
-        if (next == steps.size())
-            poll->deleteLater();
-    });
-    poll->start(20);
-}
-
-Step press(Qt::Key key)
-{
-    return [key](QWidget *window) { QTest::keyClick(window, key); };
-}
-
-// In the save dialog, whose name field has the focus: picks a filter, types a name (none keeps
-// the one suggested), Enter.
-Step typeName(int filter, const QString &name)
-{
-    return [filter, name](QWidget *dialog) {
-        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-        QVERIFY(field && types);
-        QVERIFY(QTest::qWaitFor([field] { return field->hasFocus(); }, 2000));
-        for (int i = 0; i < filter; ++i)
-            QTest::keyClick(types, Qt::Key_Down);
-        if (!name.isEmpty())
-            field->setText(name);
-        QTest::keyClick(field, Qt::Key_Return);
-    };
 }
 }
 

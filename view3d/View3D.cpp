@@ -4,6 +4,7 @@
 #include "picture/PictureMenu.h"
 #include "runtime/ProgramIcon.h"
 #include "runtime/Single.h"
+#include "view3d/ModelSave.h"
 #include "view3d/ViewArea.h"
 #include "view3d/ViewMotion.h"
 #include "view3d/ViewWords.h"
@@ -58,6 +59,9 @@ View3D::View3D() : m_area(new ViewArea(this)), m_status(new QLabel(this))
 
 void View3D::addViewEntries()
 {
+    m_menu->addEntry(QStringLiteral("Salva modello 3D…"), QKeySequence(QStringLiteral("Ctrl+Shift+M")), [this] {
+        ModelSave::run(*this, {Single::instance<PictureNews>().curves(), m_area->turntable().angles()});
+    });
     m_menu->menu()->addSeparator();
     m_menu->addEntry(QStringLiteral("Vista iniziale"), QKeySequence(Qt::Key_Home), [this] { m_area->openingView(); });
     // The two checkable entries act through their check marks, which they toggle when chosen.

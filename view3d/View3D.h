@@ -2,7 +2,8 @@
 // The 3D view: a window of its own, not one of the program's screens, that shows the drawing
 // screen's picture as the curves' model points seen from any side, with the curve that the
 // parameter fields describe while they are being changed. It follows the picture news; its menu
-// keeps and opens pictures like the drawing screen's, with the view's angles in the files.
+// keeps and opens pictures like the drawing screen's, with the view's angles in the files, and
+// saves the curves as a 3D model.
 
 #include "picture/PictureHost.h"
 #include "runtime/PictureRecord.h"
