@@ -188,10 +188,13 @@ void ViewMotionTest::savedTurnStartsAtTheViewsPicture()
         return suggested.endsWith(QLatin1String(".gif")) && filters.size() == 2 ? std::optional(Dialogs::SaveChoice{path, 0})
                                                                                  : std::nullopt;
     };
+    const QSize size = areaOf(view).size();
     entry(view, QStringLiteral("Salva animazione…"))->trigger();
     QCOMPARE(recorder.told, QStringList{QStringLiteral("2,88 s, 72 fotogrammi")});
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path + QStringLiteral(".gif")), 20000);
     QTRY_VERIFY(!view.findChild<QWidget *>(QStringLiteral("AnimationProgress"))->isVisible());
+    // The progress row has given the picture back its room.
+    QTRY_COMPARE(areaOf(view).size(), size);
     QImageReader gif(path + QStringLiteral(".gif"));
     QCOMPARE(gif.imageCount(), 72);
     QCOMPARE(gif.read().convertToFormat(QImage::Format_RGB32), view.picture().image.convertToFormat(QImage::Format_RGB32));
