@@ -7,7 +7,10 @@
 #include "picture/PictureReader.h"
 #include "runtime/About.h"
 
+Q_DECLARE_METATYPE(Motion)
+
 #include <QAction>
+#include <QImageReader>
 #include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -171,6 +174,15 @@ private slots:
             QStringLiteral("--legend e --dot-size valgono solo per le immagini della vista 3D"));
         row("legend without the view", {"--export", "x.png", "--legend"},
             QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
+        row("an animation that does not move", {"--export", "x.gif"}, QStringLiteral("un'animazione vuole --turn, --sweep o tutti e due"));
+        row("a turn in a still picture", {"--export", "x.png", "--turn"},
+            QStringLiteral("--turn e --sweep valgono solo per un'animazione (gif, webp)"));
+        row("a turn of half a second", {"--export", "x.gif", "--turn", "0,5"}, QStringLiteral("--turn vuole i secondi del giro, da 1 a 60: 0,5"));
+        const QString sweep = QStringLiteral("--sweep vuole NOME:DA:A[:SECONDI[:MODO]], NOME tra a, b, c, d, rapporto, passo, DA diverso "
+                                             "da A, SECONDI da 1 a 60, MODO solo-avanti, avanti-e-indietro o una-volta: ");
+        row("a sweep of an angle", {"--export", "x.webp", "--sweep", "alfa:0:90"}, sweep + "alfa:0:90");
+        row("a sweep between equal bounds", {"--export", "x.webp", "--sweep", "passo:1:1,0"}, sweep + "passo:1:1,0");
+        row("a sweep of an unknown mode", {"--export", "x.gif", "--sweep", "a:1:2:3:di-corsa"}, sweep + "a:1:2:3:di-corsa");
     }
 
     void refused()
@@ -397,6 +409,47 @@ private slots:
         const QByteArray bytes = fromWindows.readAll();
         QVERIFY(bytes.size() > 1000);
         QVERIFY(bytes == fromLine.readAll());
+    }
+
+    // A turn, a sweep or both, written as the view's "Salva animazione…" writes them: the first
+    // frame is the view's picture at the same angles and size, and the words tell the motion.
+    void exportAnimation_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<Motion>("motion");
+        Sweep passo;
+        passo.repeat = Repeat::Forward;
+        Sweep once{CurveFields::ratio, -1, 1, 1, Repeat::Once};
+        QTest::newRow("a turn") << QStringList{"--turn"} << 72 << Motion{Turn{}, std::nullopt};
+        QTest::newRow("a turn of 2 seconds and a sweep of 4") << QStringList{"--turn", "2", "--sweep", "passo:0,5:2"} << 100
+                                                              << Motion{Turn{2}, passo};
+        QTest::newRow("a ratio once through 0") << QStringList{"--sweep", "rapporto:-1:1:1:una-volta"} << 26 << Motion{std::nullopt, once};
+    }
+
+    void exportAnimation()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, frames);
+        QFETCH(Motion, motion);
+        QTemporaryDir folder;
+        const QString gif = folder.filePath(QStringLiteral("moto.gif"));
+        const QString png = folder.filePath(QStringLiteral("vista.png"));
+        const QStringList picture{"--curve", "22;14,5;8;6,25;0,3;1,5;30;60", "--curve", "20;15;10;5;3;1;45;45", "--size", "320x200"};
+        const Run animation = run(picture + arguments + QStringList{"--export", gif, "--view", "30,20"});
+        QCOMPARE(animation.err, QStringList());
+        QCOMPARE(animation.status, 0);
+        QImageReader reader(gif);
+        QCOMPARE(reader.imageCount(), frames);
+        const QImage first = reader.read().convertToFormat(QImage::Format_RGB32);
+        const PictureReader::Reading reading = PictureReader::read(gif);
+        QVERIFY(std::holds_alternative<PictureDocument>(reading));
+        QCOMPARE(std::get<PictureDocument>(reading).motion, std::optional<Motion>(motion));
+        // A sweep moves the last curve, over the others: without one the first frame is the still picture.
+        if (!motion.sweep) {
+            QCOMPARE(run(picture + QStringList{"--export", png, "--view", "30,20"}).status, 0);
+            QCOMPARE(first, QImage(png).convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void noDisplay_data()
