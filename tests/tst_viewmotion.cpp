@@ -9,6 +9,8 @@
 #include "picture/PictureReader.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QImageReader>
 #include <QMenu>
 #include <QPushButton>
@@ -82,6 +84,7 @@ private slots:
     void refusedInTheStrip();
     void useThisValueThenAvanti();
     void savedTurnStartsAtTheViewsPicture();
+    void openedMotionReachesTheStrip();
     void savingCancelledOrFailedLeavesNothing_data();
     void savingCancelledOrFailedLeavesNothing();
 };
@@ -206,6 +209,35 @@ void ViewMotionTest::savedTurnStartsAtTheViewsPicture()
     QCOMPARE(document.motion, std::optional<Motion>(Motion{Turn{}, std::nullopt}));
     QCOMPARE(LastFolder::get(), folder.path());
     QVERIFY(recorder.messages.isEmpty());
+}
+
+// A file that moved a value, opened, leaves its sweep in the strip: the next A moves it so.
+void ViewMotionTest::openedMotionReachesTheStrip()
+{
+    ProgramRecorder recorder;
+    recorder.answer = true;
+    View3D &view = viewOfOneCurve();
+    PictureDocument moving{{{2, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}}, ViewAngles{10, 5}, Motion{std::nullopt, Sweep{0, 3, 7, 9, Repeat::Once}}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("moto.gif"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const std::unique_ptr<AnimationWriter> writer =
+        PictureFormats::of(PictureFormats::Format::Gif).write(file, QSize(8, 8), AnimationWords::of(moving), false);
+    QVERIFY(writer->addFrame(QImage(8, 8, QImage::Format_RGB32), 4) && writer->finish());
+    file.close();
+    menuOf(view).openPath(path);
+    QVERIFY(recorder.messages.isEmpty());
+    QCOMPARE(areaOf(view).turntable().angles(), (ViewAngles{10, 5}));
+    QTest::keyClick(&areaOf(view), Qt::Key_A);
+    QCOMPARE(bound(view, "da")->text(), QStringLiteral("3"));
+    QCOMPARE(bound(view, "a")->text(), QStringLiteral("7"));
+    QStringList shown;
+    for (const QComboBox *box : strip(view)->findChildren<QComboBox *>())
+        shown << box->currentText();
+    QCOMPARE(shown, (QStringList{QStringLiteral("a"), QStringLiteral("una volta")}));
+    QCOMPARE(strip(view)->findChild<QSpinBox *>()->value(), 9);
+    QVERIFY(statusOf(view).contains(QStringLiteral("anima a: ")));
 }
 
 void ViewMotionTest::savingCancelledOrFailedLeavesNothing_data()
