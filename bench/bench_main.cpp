@@ -16,12 +16,14 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            // A measure of whole processes is timed by the clock: its name ends in "/real_time".
+            // A measure timed by the clock (whole processes, work on several threads) has a name
+            // that ends in "/real_time"; one run once, in "/iterations:1".
             std::string name = run.benchmark_name();
-            const std::size_t real = name.find("/real_time");
-            if (real != std::string::npos)
-                name.erase(real);
-            m_times[name] = real != std::string::npos ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+            const bool real = erase(name, "/real_time");
+            erase(name, "/iterations:1");
+            m_times[name] = real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+            for (const auto &[counter, value] : run.counters)
+                m_counters[name + ' ' + counter] = value;
         }
     }
     void Finalize() override
@@ -39,9 +41,26 @@ public:
                 ratio("saveModel/" + format + "/" + curves, "savePicture/png/" + curves, "its PNG");
         for (const std::string curves : {"1", "10"})
             processRatio("exportCommandLine/png/" + curves, "savePicture/png/" + curves, "bareWindowStart");
+        // The view's motion, beside the tools that make the same files from the same frames.
+        for (const auto &[format, tool] : {std::pair{"gif", "convert"}, std::pair{"webp", "img2webp"}})
+            for (const std::string curves : {"1", "10"})
+                toolRatio(std::string("saveAnimation/") + format + "/turn72/" + curves, std::string(tool) + '/' + format + "/turn72/" + curves,
+                          tool);
+        ratio("sweepStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
+        if (const auto peak = m_counters.find("saveAnimationMemory/gif/turn72/2560x1440 peakMiB"); peak != m_counters.end())
+            std::printf("%-20s peak %.1f MiB resident\n", peak->first.substr(0, peak->first.find(' ')).c_str(), peak->second);
     }
 
 private:
+    static bool erase(std::string &name, const std::string &part)
+    {
+        const std::size_t at = name.find(part);
+        if (at == std::string::npos)
+            return false;
+        name.erase(at, part.size());
+        return true;
+    }
+
     // "turnFrame/20" is measured against "turnFrame_drawPointsLimit/20".
     static std::string limitOf(const std::string &procedure)
     {
@@ -62,8 +81,19 @@ private:
         const double *measured = time(measure);
         const double *limit = time(yardstick);
         if (measured && limit)
-            std::printf("%-20s %.2fx %s (CPU time; %.3f ms against %.3f ms)\n", measure.c_str(), *measured / *limit, what,
-                        *measured, *limit);
+            std::printf("%-20s %.2fx %s (%.3f ms against %.3f ms)\n", measure.c_str(), *measured / *limit, what, *measured, *limit);
+    }
+
+    // Time and size against another program's making the same file.
+    void toolRatio(const std::string &measure, const std::string &yardstick, const char *tool) const
+    {
+        const double *measured = time(measure);
+        const double *limit = time(yardstick);
+        const auto bytes = m_counters.find(measure + " bytes");
+        const auto toolBytes = m_counters.find(yardstick + " bytes");
+        if (measured && limit && bytes != m_counters.end() && toolBytes != m_counters.end())
+            std::printf("%-20s %.2fx %s time, %.2fx its size (%.0f ms against %.0f ms, %.0f against %.0f bytes)\n", measure.c_str(),
+                        *measured / *limit, tool, bytes->second / toolBytes->second, *measured, *limit, bytes->second, toolBytes->second);
     }
 
     // A whole process against the work it does in the program plus a bare window's start.
@@ -78,6 +108,7 @@ private:
     }
 
     std::map<std::string, double> m_times;
+    std::map<std::string, double> m_counters;
 };
 }
 
