@@ -373,9 +373,11 @@ source "$E2E_DIR/access.sh"
 source "$E2E_DIR/view.sh"
 # shellcheck source=opening.sh
 source "$E2E_DIR/opening.sh"
+# shellcheck source=motion.sh
+source "$E2E_DIR/motion.sh"
 
 # E2E_PARTS picks some of the parts, for a quicker run while working on them.
-for part in ${E2E_PARTS:-walk robustness calibration_exit picture view opening keyboard accessibility scaled}; do
+for part in ${E2E_PARTS:-walk robustness calibration_exit picture view opening motion keyboard accessibility scaled}; do
     started=$SECONDS
     $part
     # A part that stopped half-way may leave the program running; the next starts it afresh.

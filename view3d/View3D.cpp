@@ -91,7 +91,9 @@ void View3D::addViewEntries()
     // Escape closes the strip, as A does.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, m_motion, [this] { m_motion->setAnimating(false); });
-    m_menu->addEntry(QStringLiteral("Salva animazione…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_motion->save(); });
+    QAction *saveMotion =
+        m_menu->addEntry(QStringLiteral("Salva animazione…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_motion->save(); });
+    connect(m_motion, &ViewMotion::savingChanged, saveMotion, [saveMotion](bool on) { saveMotion->setEnabled(!on); });
 }
 
 void View3D::answerRequests()

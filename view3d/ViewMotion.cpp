@@ -55,7 +55,7 @@ QString lengthOf(const Motion &motion)
 
 ViewMotion::ViewMotion(QWidget &window, ViewArea &area, QBoxLayout &layout)
     : QObject(&window), m_window(window), m_area(area), m_strip(new SweepStrip(&window)), m_progressRow(new QWidget(&window)),
-      m_progress(new QProgressBar(m_progressRow)), m_cancel(new QPushButton(QStringLiteral("Annulla"), m_progressRow))
+      m_progress(new QProgressBar(m_progressRow)), m_cancel(new QPushButton(QStringLiteral("A&nnulla"), m_progressRow))
 {
     m_strip->hide();
     layout.addWidget(m_strip);
@@ -158,8 +158,6 @@ void ViewMotion::step()
 
 void ViewMotion::save()
 {
-    if (m_saving)
-        return;
     const std::optional<Sweep> sweep = m_strip->sweep();
     const bool valueMoves = animating() && sweep && movingCurve(std::nullopt);
     const auto motionOf = [&sweep](const Dialogs::MotionChoice &choice) {
@@ -190,6 +188,7 @@ void ViewMotion::save()
     m_progress->setRange(0, motion.frames());
     m_progress->setValue(0);
     m_progressRow->show();
+    emit savingChanged(true);
     connect(m_saving.get(), &AnimationSave::progressed, m_progress, [this](int done) { m_progress->setValue(done); });
     connect(m_saving.get(), &AnimationSave::finished, this, &ViewMotion::saved);
 }
@@ -199,6 +198,7 @@ void ViewMotion::saved(const AnimationSave::Outcome &outcome)
     m_progressRow->hide();
     // Not destroyed inside its own signal.
     m_saving.release()->deleteLater();
+    emit savingChanged(false);
     if (outcome.failure)
         Dialogs::program().message(PictureFormats::failedSave(PictureFormats::Kind::Animation, m_savingPath, *outcome.failure));
     else if (!outcome.cancelled)

@@ -37,6 +37,8 @@ signals:
     // The moving curve or the words about it changed.
     void changed();
     void animatingChanged(bool on);
+    // One animation is saved at a time.
+    void savingChanged(bool on);
 
 private:
     // The fields' curve with the moving value in place, when the strip and the fields allow one.

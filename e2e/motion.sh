@@ -1,0 +1,93 @@
+# shellcheck shell=bash
+# The 3D view in motion: A shows the strip and the passo of the fields' curve moves by itself while
+# the drawing screen keeps its picture; "Usa questo valore" types the value into PASSO and AVANTI
+# draws it; "Salva animazione…" saves with its progress, the view usable meanwhile, and a save
+# cancelled leaves nothing. Sourced by run.sh after lib.sh, picture.sh and view.sh.
+# shellcheck disable=SC2086
+
+# save_motion PATH: Ctrl+Shift+S in the view, the motion dialog taken as it comes (Enter), then the
+# file dialog with the path typed.
+save_motion() {
+    activate "$VIEW"
+    xdotool key ctrl+shift+s
+    wait_for 5 is_active "Salva animazione" || return 1
+    xdotool key Return
+    sleep 0.5
+    wait_for 5 is_active "Salva animazione" || return 1
+    xdotool type --delay 8 -- "$1"
+    xdotool key Return
+    gone "Salva animazione" 10
+}
+
+motion() {
+    echo "# the view in motion: a value moving, used, and the motion saved"
+    local saved="$WORK/motion" first second passo
+    rm -rf -- "$saved"
+    mkdir -p "$saved"
+    first_drawing motion || return
+    xdotool key ctrl+3
+    VIEW=$(window "Vista 3D") && wait_for 5 is_active "Vista 3D"
+    check "Ctrl+3 brings up Vista 3D" $? "active: $(active_title)" || return
+
+    xdotool key a
+    sleep 0.4
+    first=$(shot "$VIEW" motion-moving-1)
+    sleep 0.6
+    second=$(shot "$VIEW" motion-moving-2)
+    ! ask "$second" same "$first" && ask "$second" shows "${PALETTE[2]}"
+    check "A: the fields' curve moves in ${PALETTE[2]}" $? "$ANSWER" "$second"
+    [[ "$(view_status)" == *"; anima passo: "* ]]
+    check "the status line names the value moving" $? "$(view_status)"
+    xdotool windowraise "$FORM4"
+    sleep 0.3
+    SHOT=$(shot "$FORM4" motion-form4)
+    ask "$SHOT" same "$PICTURE"
+    check "the motion leaves Form4's picture alone" $? "$ANSWER" "$SHOT"
+
+    # Paused, the value stays; "Usa questo valore" types it into PASSO.
+    activate "$VIEW"
+    xdotool key alt+p
+    sleep 0.2
+    xdotool key alt+u
+    local shown
+    shown=$(view_status | sed 's/.*anima passo: //')
+    activate "$FORM3"
+    passo=$(copied_text "$FORM3" ${FIELD[6]})
+    [[ "$passo" =~ ^[01](,[0-9]+)?$ ]] && [ "$shown" = "$(LC_ALL=C printf '%.2f' "${passo/,/.}" | sed 's/0*$//; s/\.$//; s/\./,/')" ]
+    check "Usa questo valore: PASSO holds the value shown" $? "PASSO '$passo', status '$shown'"
+    avanti
+    drawn motion-used 2 20 15 10 5 3 "${passo/,/.}" 45 45
+    check "AVANTI draws the value used, in ${PALETTE[2]}" $? "$ANSWER" "$SHOT"
+    PICTURE=$SHOT
+
+    # A long save, cancelled: the view answers meanwhile, and nothing is written.
+    save_motion "$saved/lunga.webp"
+    SHOT=$(shot "$VIEW" motion-saving)
+    # Into the picture first: the strip's controls have the keys for themselves.
+    local ox oy w h
+    read -r ox oy w h < <(client_area "$VIEW")
+    xdotool mousemove $((ox + w / 2)) $((oy + 40)) click 1
+    xdotool key Right
+    [[ "$(view_status)" == "Azimut 50°"* ]]
+    check "while it saves, the view still turns" $? "$(view_status)" "$SHOT"
+    xdotool key alt+n
+    # Long enough for the whole file to have come, had it not been cancelled.
+    sleep 5
+    [ -z "$(ls -A "$saved")" ]
+    check "Annulla: nothing is left in the folder" $? "$(ls "$saved")"
+
+    save_motion "$saved/conchiglia.gif"
+    wait_for 20 test -s "$saved/conchiglia.gif"
+    check "the motion saved as a GIF" $? "" "$(shot root motion-saved)"
+    sleep 0.5
+    expect "the GIF turns and moves the value in 200 frames" "$(identify "$saved/conchiglia.gif" 2>/dev/null | wc -l)" 200
+    activate "$VIEW"
+    xdotool key Escape
+    sleep 0.3
+    [[ "$(view_status)" != *anima* ]]
+    check "Escape closes the strip" $? "$(view_status)"
+    activate "$FORM4"
+    click "$FORM4" $F4_ESCI
+    wait_exit 10
+    expect "ESCI ends the program with status 0" "$EXIT_STATUS" 0
+}
