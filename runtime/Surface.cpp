@@ -70,11 +70,6 @@ int Surface::devicePenWidth() const
     return std::max(1, int(std::lround(m_drawWidth * m_dpr)));
 }
 
-QPoint Surface::devicePixel(float x, float y) const
-{
-    return QPoint(int(std::floor(m_scale.toPixelX(x) * m_dpr)), int(std::floor(m_scale.toPixelY(y) * m_dpr)));
-}
-
 void Surface::Line(float x1, float y1, float x2, float y2)
 {
     if (m_pictureSize.isEmpty())

@@ -96,9 +96,6 @@ public:
         bool m_drawn = false;
     };
 
-    // Device pixel that a user point falls in (for checking what was drawn).
-    QPoint devicePixel(float x, float y) const;
-
 private:
     int devicePenWidth() const;
     QImage &picture();

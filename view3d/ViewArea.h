@@ -53,7 +53,6 @@ public:
 
     // The frame as shown, in device pixels with their ratio.
     QImage frame();
-    ViewFrame currentFrame() const;
     // The frame as a picture to keep, of these curves seen at the view's angles; its marks go
     // into marks, which the caller keeps while the picture is used.
     Picture picture(const PictureCurves &curves, PictureRecord &marks);
@@ -79,6 +78,7 @@ protected:
 
 private:
     QSize devicePixels() const;
+    ViewFrame currentFrame() const;
     void changed(bool ends);
     void stale();
     void spinStep();
