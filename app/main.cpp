@@ -44,6 +44,9 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(ELICA_APP_ID));
     const CommandLine::Reading reading = CommandLine::read(QApplication::arguments());
     if (reading.exportRequest) {
+        // Every format a picture is written or read in is built in or the program's own: the
+        // toolkit need not load each image plugin it has before it writes.
+        QCoreApplication::setLibraryPaths({});
         const int status = Export::run(*reading.exportRequest);
         Single::destroyAll();
         return status;

@@ -8,17 +8,28 @@
 #include <QPainter>
 #include <cmath>
 
+std::vector<std::pair<QString, QString>> Picture::texts(const WordKeys &keys) const
+{
+    return {{QString::fromLatin1(keys.title), PictureWords::title()},
+            {QString::fromLatin1(keys.maker), PictureWords::maker()},
+            {QString::fromLatin1(keys.description), PictureWords::description(document)},
+            {QString::fromLatin1(keys.form), QString::fromLatin1(MachineForm::write(document))}};
+}
+
+QImage Picture::shownImage() const
+{
+    if (!image.isNull())
+        return image;
+    QImage blank(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    blank.fill(background);
+    return blank;
+}
+
 QImage Picture::imageWithWords(const WordKeys &keys) const
 {
-    QImage out = image;
-    if (out.isNull()) {
-        out = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        out.fill(background);
-    }
-    out.setText(QString::fromLatin1(keys.title), PictureWords::title());
-    out.setText(QString::fromLatin1(keys.maker), PictureWords::maker());
-    out.setText(QString::fromLatin1(keys.description), PictureWords::description(document));
-    out.setText(QString::fromLatin1(keys.form), QString::fromLatin1(MachineForm::write(document)));
+    QImage out = shownImage();
+    for (const auto &[key, text] : texts(keys))
+        out.setText(key, text);
     return out;
 }
 

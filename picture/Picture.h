@@ -42,7 +42,11 @@ struct Picture {
     std::vector<PictureLabel> labels;
     PictureDocument document;
 
-    // The image with the words and the machine form as text entries under the keys given.
+    // The words and the machine form, each under its key.
+    std::vector<std::pair<QString, QString>> texts(const WordKeys &keys) const;
+    // The image, all background if nothing was drawn.
+    QImage shownImage() const;
+    // The image with the texts as its own text entries.
     QImage imageWithWords(const WordKeys &keys) const;
     // Background, lines and the dots on the picture in drawing order, the fills, then the labels,
     // one logical pixel to one unit of the painter.

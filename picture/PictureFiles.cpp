@@ -75,7 +75,16 @@ QByteArray PictureFiles::png(const Picture &picture, const WordKeys &keys)
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(picture.imageWithWords(keys));
+    // The texts go into an image that only looks at the picture's pixels: set on the picture's own
+    // image, which the surface shares, they would have every pixel copied first, at a cost greater
+    // than the rest of the writing.
+    const QImage shown = picture.shownImage();
+    QImage withWords(shown.constBits(), shown.width(), shown.height(), shown.bytesPerLine(), shown.format());
+    withWords.setDotsPerMeterX(shown.dotsPerMeterX());
+    withWords.setDotsPerMeterY(shown.dotsPerMeterY());
+    for (const auto &[key, text] : picture.texts(keys))
+        withWords.setText(key, text);
+    QImageWriter(&buffer, "png").write(withWords);
     return out;
 }
 

@@ -97,7 +97,9 @@ void Surface::PSet(float x, float y, const QColor &color)
 void Surface::Cls()
 {
     m_record.clear();
-    picture().fill(m_background);
+    // A surface not yet drawn on has no image: it is all background already.
+    if (!m_image.isNull())
+        m_image.fill(m_background);
     changed();
 }
 
