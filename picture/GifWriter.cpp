@@ -26,13 +26,11 @@ class GifWriter final : public AnimationWriter {
 public:
     GifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops);
     ~GifWriter() override;
-    bool addFrame(const QImage &frame, int delayCentiseconds) override;
-    bool finish() override;
-    QString error() const override { return m_error; }
 
 private:
+    bool encode(const QImage &frame, int delayCentiseconds) override;
+    bool close() override;
     static int put(GifFileType *gif, const GifByteType *bytes, int length);
-    bool fail(const QString &why);
     // After giflib refused a step: why, in Italian.
     bool stopped();
     bool failedWriting();
@@ -44,13 +42,10 @@ private:
     bool put(int delay);
 
     QIODevice &m_out;
-    QSize m_size;
     AnimationWords m_words;
     bool m_loops;
     GifFileType *m_gif = nullptr;
     bool m_writeFailed = false;
-    QString m_error;
-    int m_frames = 0;
     // What a viewer shows after the frames so far, a row after another.
     std::vector<QRgb> m_shown;
     // Made from the first frame (see GifGlobalTable), with a transparent index after its colours if
@@ -61,7 +56,7 @@ private:
 };
 
 GifWriter::GifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
-    : m_out(out), m_size(size), m_words(words), m_loops(loops)
+    : AnimationWriter(size), m_out(out), m_words(words), m_loops(loops)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > 0xFFFF || size.height() > 0xFFFF) {
         fail(QStringLiteral("una GIF non può avere le dimensioni %1 × %2").arg(size.width()).arg(size.height()));
@@ -88,13 +83,6 @@ int GifWriter::put(GifFileType *gif, const GifByteType *bytes, int length)
     return int(std::max<qint64>(written, 0));
 }
 
-bool GifWriter::fail(const QString &why)
-{
-    if (m_error.isEmpty())
-        m_error = why;
-    return false;
-}
-
 bool GifWriter::stopped()
 {
     if (!failedWriting())
@@ -107,7 +95,7 @@ bool GifWriter::failedWriting()
 {
     if (m_writeFailed)
         fail(QStringLiteral("impossibile scrivere la GIF (%1)").arg(m_out.errorString()));
-    return !m_error.isEmpty();
+    return failed();
 }
 
 bool GifWriter::putComment(const QByteArray &text)
@@ -134,7 +122,7 @@ bool GifWriter::start()
     if (!map)
         return fail(QStringLiteral("memoria insufficiente per scrivere la GIF"));
     EGifSetGifVersion(m_gif, true);
-    if (EGifPutScreenDesc(m_gif, m_size.width(), m_size.height(), 8, 0, map.get()) == GIF_ERROR)
+    if (EGifPutScreenDesc(m_gif, size().width(), size().height(), 8, 0, map.get()) == GIF_ERROR)
         return false;
     if (m_loops) {
         static const char application[] = "NETSCAPE2.0";
@@ -151,11 +139,11 @@ bool GifWriter::start()
 // changes nothing still needs a pixel to carry its delay.
 QRect GifWriter::changed(const QImage &frame) const
 {
-    const int width = m_size.width();
+    const int width = size().width();
     if (m_shown.empty())
         return frame.rect();
     int top = -1, bottom = -1, left = width, right = -1;
-    for (int y = 0; y < m_size.height(); ++y) {
+    for (int y = 0; y < size().height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
         const QRgb *shown = m_shown.data() + std::size_t(y) * std::size_t(width);
         if (std::memcmp(row, shown, std::size_t(width) * sizeof(QRgb)) == 0)
@@ -191,7 +179,7 @@ bool GifWriter::exact(const QImage &frame, const QRect &rect, bool transparency)
     std::uint8_t previous = unchanged;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(frame.constScanLine(y)) + rect.left();
-        const QRgb *shown = transparency ? m_shown.data() + std::size_t(y) * std::size_t(m_size.width()) + rect.left() : nullptr;
+        const QRgb *shown = transparency ? m_shown.data() + std::size_t(y) * std::size_t(size().width()) + rect.left() : nullptr;
         for (int x = 0; x < rect.width(); ++x) {
             const QRgb colour = row[x];
             // An unchanged pixel may take either index: it goes on with the run before it, which
@@ -238,14 +226,14 @@ bool GifWriter::put(int delay)
     FrameImage &f = m_frame;
     std::array<std::uint8_t, GifPalette::most> toGlobal{};
     bool global = !f.hasUnchanged || m_globalTransparent >= 0;
-    for (int i = 0; global && m_frames > 0 && i < f.colours.size(); ++i) {
+    for (int i = 0; global && frames() > 0 && i < f.colours.size(); ++i) {
         const int index = m_global.find(f.colours.colour(i));
         global = index >= 0;
         toGlobal[std::size_t(i)] = std::uint8_t(index);
     }
     const int transparent = !f.hasUnchanged ? NO_TRANSPARENT_COLOR : global ? m_globalTransparent : f.colours.size();
     toGlobal[unchanged] = std::uint8_t(transparent);
-    if (global && m_frames > 0) {
+    if (global && frames() > 0) {
         for (std::uint8_t &index : f.indices)
             index = toGlobal[index];
     } else if (f.hasUnchanged) {
@@ -274,44 +262,33 @@ bool GifWriter::put(int delay)
     const GifPalette &table = global ? m_global : f.colours;
     const std::uint8_t *index = f.indices.data();
     for (int y = f.rect.top(); y <= f.rect.bottom(); ++y) {
-        QRgb *shown = m_shown.data() + std::size_t(y) * std::size_t(m_size.width()) + f.rect.left();
+        QRgb *shown = m_shown.data() + std::size_t(y) * std::size_t(size().width()) + f.rect.left();
         for (int x = 0; x < width; ++x, ++index)
             if (*index != transparent)
                 shown[x] = table.colour(*index);
     }
-    ++m_frames;
     return true;
 }
 
-bool GifWriter::addFrame(const QImage &frame, int delayCentiseconds)
+bool GifWriter::encode(const QImage &image, int delayCentiseconds)
 {
-    if (!m_error.isEmpty())
-        return false;
-    if (frame.size() != m_size)
-        return fail(QStringLiteral("un fotogramma misura %1 × %2 invece di %3 × %4")
-                        .arg(frame.width()).arg(frame.height()).arg(m_size.width()).arg(m_size.height()));
-    const QImage image = frame.convertToFormat(QImage::Format_RGB32);
     const QRect rect = changed(image);
     const bool transparency = !m_shown.empty();
     if (!exact(image, rect, transparency) && !(transparency && exact(image, rect, false)))
         nearest(image, rect);
-    if (m_frames == 0) {
+    if (frames() == 0) {
         m_global = GifGlobalTable::of(m_frame.colours, m_frame.indices);
-        m_shown.resize(std::size_t(m_size.width()) * std::size_t(m_size.height()));
+        m_shown.resize(std::size_t(size().width()) * std::size_t(size().height()));
         if (!start())
             return stopped();
     }
-    if (!put(clampedDelay(delayCentiseconds)))
+    if (!put(delayCentiseconds))
         return stopped();
     return !failedWriting();
 }
 
-bool GifWriter::finish()
+bool GifWriter::close()
 {
-    if (!m_error.isEmpty())
-        return false;
-    if (m_frames == 0)
-        return fail(QStringLiteral("la GIF non ha fotogrammi"));
     const int closed = EGifCloseFile(m_gif, nullptr);
     m_gif = nullptr;
     if (closed == GIF_ERROR)

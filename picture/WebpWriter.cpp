@@ -30,28 +30,23 @@ QString outOfMemory()
 class WebpWriter final : public AnimationWriter {
 public:
     WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &keys);
-    bool addFrame(const QImage &frame, int delayCentiseconds) override;
-    bool finish() override;
-    QString error() const override { return m_error; }
 
 private:
-    bool fail(const QString &why);
+    bool encode(const QImage &frame, int delayCentiseconds) override;
+    bool close() override;
 
     QIODevice &m_out;
-    QSize m_size;
     AnimationWords m_words;
     WordKeys m_keys;
     std::unique_ptr<WebPAnimEncoder, EncoderDelete> m_encoder;
     WebPConfig m_config;
     // When the next frame starts, in milliseconds.
     int m_timestamp = 0;
-    int m_frames = 0;
-    QString m_error;
 };
 
 // Lossless at the encoder's own quality and method: the frames come back to the pixel.
 WebpWriter::WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &keys)
-    : m_out(out), m_size(size), m_words(words), m_keys(keys)
+    : AnimationWriter(size), m_out(out), m_words(words), m_keys(keys)
 {
     if (size.width() < 1 || size.height() < 1 || size.width() > WEBP_MAX_DIMENSION || size.height() > WEBP_MAX_DIMENSION) {
         fail(QStringLiteral("un WebP non può avere le dimensioni %1 × %2").arg(size.width()).arg(size.height()));
@@ -74,47 +69,29 @@ WebpWriter::WebpWriter(QIODevice &out, QSize size, const AnimationWords &words, 
         fail(outOfMemory());
 }
 
-bool WebpWriter::fail(const QString &why)
+bool WebpWriter::encode(const QImage &image, int delayCentiseconds)
 {
-    if (m_error.isEmpty())
-        m_error = why;
-    return false;
-}
-
-bool WebpWriter::addFrame(const QImage &frame, int delayCentiseconds)
-{
-    if (!m_error.isEmpty())
-        return false;
-    if (frame.size() != m_size)
-        return fail(QStringLiteral("un fotogramma misura %1 × %2 invece di %3 × %4")
-                        .arg(frame.width()).arg(frame.height()).arg(m_size.width()).arg(m_size.height()));
-    const QImage image = frame.convertToFormat(QImage::Format_RGB32);
     WebPPicture picture;
     if (!WebPPictureInit(&picture))
         return fail(outOfMemory());
     picture.use_argb = 1;
-    picture.width = m_size.width();
-    picture.height = m_size.height();
+    picture.width = size().width();
+    picture.height = size().height();
     if (!WebPPictureAlloc(&picture))
         return fail(outOfMemory());
     // Both hold a pixel as 0xAARRGGBB in the machine's order.
-    for (int y = 0; y < m_size.height(); ++y)
-        std::memcpy(picture.argb + std::ptrdiff_t(y) * picture.argb_stride, image.constScanLine(y), std::size_t(m_size.width()) * 4);
+    for (int y = 0; y < size().height(); ++y)
+        std::memcpy(picture.argb + std::ptrdiff_t(y) * picture.argb_stride, image.constScanLine(y), std::size_t(size().width()) * 4);
     const bool added = WebPAnimEncoderAdd(m_encoder.get(), &picture, m_timestamp, &m_config);
     WebPPictureFree(&picture);
     if (!added)
-        return fail(QStringLiteral("libwebp non è riuscita a comprimere il fotogramma %1").arg(m_frames + 1));
-    m_timestamp += clampedDelay(delayCentiseconds) * 10;
-    ++m_frames;
+        return fail(QStringLiteral("libwebp non è riuscita a comprimere il fotogramma %1").arg(frames() + 1));
+    m_timestamp += delayCentiseconds * 10;
     return true;
 }
 
-bool WebpWriter::finish()
+bool WebpWriter::close()
 {
-    if (!m_error.isEmpty())
-        return false;
-    if (m_frames == 0)
-        return fail(QStringLiteral("il WebP non ha fotogrammi"));
     Bytes animation;
     // A last call without a frame tells how long the last frame lasts.
     if (!WebPAnimEncoderAdd(m_encoder.get(), nullptr, m_timestamp, nullptr) || !WebPAnimEncoderAssemble(m_encoder.get(), &animation))
