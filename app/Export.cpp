@@ -1,5 +1,5 @@
 #include "app/Export.h"
-#include "curve/AspectFactor.h"
+#include "curve/CalibrationSteps.h"
 #include "curve/CurveChecks.h"
 #include "drawing/Form4.h"
 #include "parameters/ColourCounter.h"
@@ -70,14 +70,14 @@ std::variant<PictureDocument, Refusal> document(const CommandLine::ExportRequest
 std::variant<double, Refusal> aspectFactor(const CommandLine::ExportRequest &request, QSize size)
 {
     if (!request.aspect)
-        return AspectFactor::nearestAccepted(double(size.height()) / size.width());
+        return CalibrationSteps::nearestAccepted(double(size.height()) / size.width());
     const std::optional<double> typed = NumberText::parseWritten(*request.aspect);
-    const std::optional<double> factor = typed ? AspectFactor::acceptedStep(*typed) : std::nullopt;
+    const std::optional<double> factor = typed ? CalibrationSteps::acceptedStep(*typed) : std::nullopt;
     if (!factor)
         return refused(QStringLiteral("il fattore %1 non è uno di quelli che la calibrazione accetta: da %2 a %3, ogni %4")
-                           .arg(*request.aspect, NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::firstStep + 1)),
-                                NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::lastStep)),
-                                NumberText::fromDouble(AspectFactor::perStep)));
+                           .arg(*request.aspect, NumberText::fromDouble(CalibrationSteps::ofStep(CalibrationSteps::firstStep + 1)),
+                                NumberText::fromDouble(CalibrationSteps::ofStep(CalibrationSteps::lastStep)),
+                                NumberText::fromDouble(CalibrationSteps::perStep)));
     return *factor;
 }
 

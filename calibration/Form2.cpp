@@ -1,6 +1,6 @@
 #include "calibration/Form2.h"
 #include "calibration/CalibrationFigure.h"
-#include "curve/AspectFactor.h"
+#include "curve/CalibrationSteps.h"
 #include "parameters/Form3.h"
 #include "runtime/Angles.h"
 #include "runtime/ArrowKeys.h"
@@ -28,14 +28,14 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     place(Label1, 360, 240, 9135, 495);
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setRange(AspectFactor::firstStep, AspectFactor::lastStep);
+    HScroll1->setRange(CalibrationSteps::firstStep, CalibrationSteps::lastStep);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
-    HScroll1->setValue(AspectFactor::firstStep);
+    HScroll1->setValue(CalibrationSteps::firstStep);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     place(HScroll1, 480, 1080, 5895, 255);
     HScroll1->setAccessibleName(QStringLiteral("Calibrazione"));
-    SpokenValue::attach(HScroll1, AspectFactor::initial, AspectFactor::perStep);
+    SpokenValue::attach(HScroll1, CalibrationSteps::initial, CalibrationSteps::perStep);
     FocusFrame::follow(HScroll1);
     ArrowKeys::pointTheWay(HScroll1);
 
@@ -63,7 +63,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
 void Form2::Form_Activate()
 {
     P1 = Angles::P1();
-    Incr = AspectFactor::initial;
+    Incr = CalibrationSteps::initial;
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
@@ -72,10 +72,10 @@ void Form2::Form_Activate()
 
 void Form2::HScroll1_Change()
 {
-    const bool clears = Incr > AspectFactor::ofStep(HScroll1->value());
+    const bool clears = Incr > CalibrationSteps::ofStep(HScroll1->value());
     if (clears)
         surface().Cls();
-    Incr = AspectFactor::ofStep(HScroll1->value());
+    Incr = CalibrationSteps::ofStep(HScroll1->value());
     Text1->setText(NumberText::fromDouble(Incr));
     COORDINATE();
     TRACCIA();
@@ -92,7 +92,7 @@ void Form2::describeFigure(bool cleared)
 
 void Form2::Command1_Click()
 {
-    if (AspectFactor::accepted(Incr))
+    if (CalibrationSteps::accepted(Incr))
         Single::instance<Form3>().Show();
     else
         Dialogs::program().message(QStringLiteral("Impostare la risoluzione SCHERMO"));

@@ -2,7 +2,7 @@ target_sources(elica_core PRIVATE
   curve/CurveValues.h curve/PictureDocument.h
   curve/CurveFields.h curve/CurveFields.cpp
   curve/CurveChecks.h curve/CurveChecks.cpp
-  curve/AspectFactor.h curve/AspectFactor.cpp
+  curve/CalibrationSteps.h curve/CalibrationSteps.cpp
   curve/Motion.h curve/Motion.cpp
   curve/AngleSteps.h curve/AngleSteps.cpp
   curve/CurveModel.h curve/CurveModel.cpp

@@ -1,5 +1,5 @@
 #include "picture/PictureCheck.h"
-#include "curve/AspectFactor.h"
+#include "curve/CalibrationSteps.h"
 #include "curve/CurveChecks.h"
 #include "runtime/NumberText.h"
 
@@ -15,11 +15,11 @@ std::optional<QString> curveProblem(int number, const PictureCurve &curve)
             return QStringLiteral("nella curva %1 il valore %2 non è un numero").arg(number).arg(QString::fromUtf8(field.name));
     if (!CurveChecks::ratioAllowed(curve.values.ratio))
         return QStringLiteral("nella curva %1 il rapporto è 0, e deve essere diverso da 0").arg(number);
-    if (curve.incr && !AspectFactor::givenByCalibration(*curve.incr))
+    if (curve.incr && !CalibrationSteps::givenByCalibration(*curve.incr))
         return QStringLiteral("la curva %1 ha il fattore %2, fuori dalla calibrazione (da %3 a %4)")
             .arg(number)
-            .arg(NumberText::fromDouble(*curve.incr), NumberText::fromDouble(AspectFactor::initial),
-                 NumberText::fromDouble(AspectFactor::ofStep(AspectFactor::lastStep)));
+            .arg(NumberText::fromDouble(*curve.incr), NumberText::fromDouble(CalibrationSteps::initial),
+                 NumberText::fromDouble(CalibrationSteps::ofStep(CalibrationSteps::lastStep)));
     return std::nullopt;
 }
 }

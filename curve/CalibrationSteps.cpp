@@ -1,4 +1,4 @@
-#include "curve/AspectFactor.h"
+#include "curve/CalibrationSteps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,26 +10,26 @@ constexpr double lowestAccepted = 0.53;
 
 int nearestStep(double incr)
 {
-    return int(std::lround((incr - AspectFactor::initial) / AspectFactor::perStep));
+    return int(std::lround((incr - CalibrationSteps::initial) / CalibrationSteps::perStep));
 }
 }
 
-double AspectFactor::ofStep(int step)
+double CalibrationSteps::ofStep(int step)
 {
     return step * perStep + initial;
 }
 
-bool AspectFactor::accepted(double incr)
+bool CalibrationSteps::accepted(double incr)
 {
     return incr > lowestAccepted;
 }
 
-bool AspectFactor::givenByCalibration(double incr)
+bool CalibrationSteps::givenByCalibration(double incr)
 {
     return incr >= initial - slack && incr <= ofStep(lastStep) + slack;
 }
 
-std::optional<double> AspectFactor::acceptedStep(double incr)
+std::optional<double> CalibrationSteps::acceptedStep(double incr)
 {
     if (!std::isfinite(incr) || incr < initial - 1 || incr > ofStep(lastStep) + 1)
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<double> AspectFactor::acceptedStep(double incr)
     return factor;
 }
 
-double AspectFactor::nearestAccepted(double proportion)
+double CalibrationSteps::nearestAccepted(double proportion)
 {
     int step = std::isfinite(proportion) ? std::clamp(nearestStep(proportion), firstStep, lastStep) : lastStep;
     if (!accepted(ofStep(step)))

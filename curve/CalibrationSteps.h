@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace AspectFactor {
+namespace CalibrationSteps {
 constexpr double initial = 0.51;
 constexpr double perStep = 0.02;
 constexpr int firstStep = 1;
