@@ -1,7 +1,6 @@
 #include "app/CommandLine.h"
 #include "picture/Model.h"
 #include "runtime/About.h"
-#include "curve/CurveFields.h"
 #include "runtime/NumberText.h"
 
 #include <QCommandLineParser>
@@ -131,29 +130,14 @@ std::optional<Sweep> sweepOf(const QString &text)
     const QStringList parts = text.split(u':');
     if (parts.size() < 3 || parts.size() > 5)
         return std::nullopt;
-    Sweep sweep;
-    sweep.value = -1;
-    for (int i = 0; i < CurveFields::shaping; ++i)
-        if (parts[0] == QLatin1String(CurveFields::all()[std::size_t(i)].name))
-            sweep.value = i;
+    const std::optional<int> value = Sweep::valueNamed(parts[0]);
     const std::optional<double> from = NumberText::parseWritten(parts[1]);
     const std::optional<double> to = NumberText::parseWritten(parts[2]);
     const std::optional<double> seconds = parts.size() > 3 ? NumberText::parseWritten(parts[3]) : std::optional<double>(4);
-    sweep.repeat = Repeat::Forward;
-    if (parts.size() > 4) {
-        int repeat = -1;
-        for (std::size_t i = 0; i < Sweep::repeatNames.size(); ++i)
-            if (parts[4] == QString::fromUtf8(Sweep::repeatNames[i]).replace(u' ', u'-'))
-                repeat = int(i);
-        if (repeat < 0)
-            return std::nullopt;
-        sweep.repeat = Repeat(repeat);
-    }
-    if (!from || !to || !seconds)
+    const std::optional<Repeat> repeat = parts.size() > 4 ? Sweep::repeatNamed(parts[4]) : std::optional<Repeat>(Repeat::Forward);
+    if (!value || !from || !to || !seconds || !repeat)
         return std::nullopt;
-    sweep.from = *from;
-    sweep.to = *to;
-    sweep.seconds = *seconds;
+    const Sweep sweep{*value, *from, *to, *seconds, *repeat};
     if (!sweep.isSound())
         return std::nullopt;
     return sweep;

@@ -12,13 +12,13 @@
 #include <cstdio>
 
 namespace {
-bool platformNamed(int argc, char *argv[])
+bool platformArgument(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
             return true;
     }
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    return false;
 }
 
 bool hasDisplay()
@@ -30,11 +30,12 @@ bool hasDisplay()
 int main(int argc, char *argv[])
 {
     // A picture asked for on the command line is made off screen, the same with or without a
-    // display. Without a display the toolkit still takes its own options, on a platform that
-    // needs none, so that --help and --version answer there too.
+    // display, whatever platform the desktop's settings name. Without a display the toolkit still
+    // takes its own options, on a platform that needs none, so that --help and --version answer
+    // there too.
     const bool exporting = CommandLine::asksForExport(argc, argv);
-    const bool display = platformNamed(argc, argv) || hasDisplay();
-    if (exporting && !platformNamed(argc, argv))
+    const bool display = platformArgument(argc, argv) || qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || hasDisplay();
+    if (exporting && !platformArgument(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else if (!display)
         qputenv("QT_QPA_PLATFORM", "minimal");

@@ -14,7 +14,7 @@ constexpr int lastStep = 30;
 // step × 0,02 + 0,51, in double precision in this order.
 double ofStep(int step);
 bool accepted(double incr);
-// 0,51 or a step's factor, to a hair: what a picture drawn after a calibration can carry.
+// From 0,51 to the last step's factor, to a hair: what a picture drawn after a calibration can carry.
 bool givenByCalibration(double incr);
 // The accepted step's factor that incr stands for, if it stands for one.
 std::optional<double> acceptedStep(double incr);

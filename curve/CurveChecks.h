@@ -1,7 +1,7 @@
 #pragma once
 // The checks that "AVANTI" makes on the eight texts of a curve, in their order: each must be a
-// number, and the ratio must not be 0. The parameter screen, the 3D view's preview and the
-// command line read texts through them.
+// number, and the ratio must not be 0. The parameter screen's own chain takes the rule and the
+// words from here; the 3D view and the command line read whole curves through them.
 
 #include "curve/CurveFields.h"
 

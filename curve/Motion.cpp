@@ -88,6 +88,35 @@ void Sweep::apply(CurveValues &values, double swept) const
     values.*CurveFields::all()[std::size_t(value)].member = swept;
 }
 
+std::array<CurveValues, 2> Sweep::ends(const CurveValues &values) const
+{
+    std::array<CurveValues, 2> out{values, values};
+    apply(out[0], from);
+    apply(out[1], to);
+    return out;
+}
+
+std::optional<int> Sweep::valueNamed(const QString &name)
+{
+    for (int i = 0; i < CurveFields::shaping; ++i)
+        if (name == QLatin1String(CurveFields::all()[std::size_t(i)].name))
+            return i;
+    return std::nullopt;
+}
+
+std::optional<Repeat> Sweep::repeatNamed(const QString &word)
+{
+    for (std::size_t i = 0; i < repeatNames.size(); ++i)
+        if (word == repeatWord(Repeat(i)))
+            return Repeat(i);
+    return std::nullopt;
+}
+
+QString Sweep::repeatWord(Repeat repeat)
+{
+    return QString::fromUtf8(repeatNames[std::size_t(repeat)]).replace(u' ', u'-');
+}
+
 int Motion::frames() const
 {
     return std::max(turn ? turn->frames() : 0, sweep ? sweep->frames() : 0);

@@ -5,6 +5,7 @@
 
 #include "curve/CurveFields.h"
 
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -63,8 +64,16 @@ struct Sweep {
     double valueAtFrame(double frame, int frameCount) const;
     // The values with the swept one set to value.
     void apply(CurveValues &values, double value) const;
+    // The values at the two bounds: between them lie all the places the moving curve passes, as
+    // every value enters the model points linearly.
+    std::array<CurveValues, 2> ends(const CurveValues &values) const;
     // As the captions name the swept value: "passo".
     const char *valueName() const { return CurveFields::all()[std::size_t(value)].name; }
+    // The value a name gives among those that shape the figure, the repeat a word gives ("avanti
+    // e indietro" written "avanti-e-indietro", as in files and on the command line), and that word.
+    static std::optional<int> valueNamed(const QString &name);
+    static std::optional<Repeat> repeatNamed(const QString &word);
+    static QString repeatWord(Repeat repeat);
 
     bool operator==(const Sweep &) const = default;
 

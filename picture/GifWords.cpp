@@ -6,6 +6,8 @@
 #include <gif_lib.h>
 
 namespace {
+constexpr int extensionsBesideFrames = 16;
+
 int take(GifFileType *gif, GifByteType *bytes, int length)
 {
     return int(static_cast<QIODevice *>(gif->UserData)->read(reinterpret_cast<char *>(bytes), length));
@@ -66,6 +68,10 @@ WordsReading GifFile::words(QIODevice &device)
     FileWords words;
     bool seenWords = false;
     int frames = 0;
+    // A frame comes after one extension of its own (its delay); the words and the loop are three
+    // more. A file of empty extensions by the million is no animation of Elica's.
+    int extensions = 0;
+    qsizetype extensionBytes = 0;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
@@ -89,10 +95,13 @@ WordsReading GifFile::words(QIODevice &device)
         }
         int code = 0;
         GifByteType *block = nullptr;
-        if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
+        if (++extensions > frames + extensionsBesideFrames || DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
             return damaged();
         QByteArray comment;
         while (block) {
+            extensionBytes += block[0];
+            if (extensionBytes > 2 * AnimationBounds::longestWords)
+                return tooLong();
             if (code == COMMENT_EXT_FUNC_CODE) {
                 if (comment.size() + block[0] > AnimationBounds::longestWords)
                     return tooLong();

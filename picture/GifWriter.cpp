@@ -232,7 +232,9 @@ bool GifWriter::put(int delay)
         toGlobal[std::size_t(i)] = std::uint8_t(index);
     }
     const int transparent = !f.hasUnchanged ? NO_TRANSPARENT_COLOR : global ? m_globalTransparent : f.colours.size();
-    toGlobal[unchanged] = std::uint8_t(transparent);
+    // Without unchanged pixels, 255 may be a colour of the frame's own.
+    if (f.hasUnchanged)
+        toGlobal[unchanged] = std::uint8_t(transparent);
     if (global && frames() > 0) {
         for (std::uint8_t &index : f.indices)
             index = toGlobal[index];

@@ -13,6 +13,7 @@
 namespace {
 // Far more than the JSON of the most curves a picture may hold, a megabyte and a half.
 constexpr qint64 longestJson = 16 << 20;
+constexpr int mostChunks = 8;
 
 QString damaged(const QString &why)
 {
@@ -47,7 +48,11 @@ WordsReading ModelFiles::readGlb(QIODevice &device, const WordKeys &keys)
         return damaged(QStringLiteral("dice di avere %1 byte e ne ha %2").arg(word(header, 8)).arg(size));
 
     qint64 jsonAt = 0, jsonLength = 0;
+    int chunks = 0;
     for (qint64 at = GlbLayout::headerSize; at < size;) {
+        // The JSON and the binary data; a few more of a later glTF at most.
+        if (++chunks > mostChunks)
+            return chunksDoNotFit();
         const QByteArray chunk = size - at >= GlbLayout::chunkHeaderSize && device.seek(at) ? device.read(GlbLayout::chunkHeaderSize) : QByteArray();
         if (chunk.size() < GlbLayout::chunkHeaderSize)
             return chunksDoNotFit();

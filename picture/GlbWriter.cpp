@@ -43,6 +43,9 @@ Vec3 cross(const Vec3 &a, const Vec3 &b, const Vec3 &c)
 Vec3 unit(const Vec3 &v)
 {
     const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    // Faces flattened all around a corner give it no direction: any unit vector will do.
+    if (!(length > 0) || !std::isfinite(length))
+        return {0, 0, 1};
     return {v[0] / length, v[1] / length, v[2] / length};
 }
 

@@ -63,29 +63,6 @@ std::optional<PictureCurve> curve(const QList<QByteArray> &tokens)
     return PictureCurve{*colour, CurveFields::fromNumbers(values), *incr};
 }
 
-// A token holds no blank: "avanti e indietro" is written "avanti-e-indietro".
-QByteArray repeatWord(Repeat repeat)
-{
-    return QByteArray(Sweep::repeatNames[std::size_t(repeat)]).replace(' ', '-');
-}
-
-std::optional<int> indexIn(const std::array<const char *, 3> &words, const QByteArray &token)
-{
-    for (std::size_t i = 0; i < words.size(); ++i)
-        if (token == QByteArray(words[i]).replace(' ', '-'))
-            return int(i);
-    return std::nullopt;
-}
-
-// The index of a value that shapes the figure, by its name.
-std::optional<int> shapingValue(const QByteArray &token)
-{
-    for (int i = 0; i < CurveFields::shaping; ++i)
-        if (token == CurveFields::all()[std::size_t(i)].name)
-            return i;
-    return std::nullopt;
-}
-
 std::optional<Turn> turn(const QList<QByteArray> &tokens)
 {
     if (tokens.size() != 3 || number(tokens[1]) != Turn::degrees)
@@ -100,14 +77,14 @@ std::optional<Sweep> sweep(const QList<QByteArray> &tokens)
 {
     if (tokens.size() != 6)
         return std::nullopt;
-    const std::optional<int> value = shapingValue(tokens[1]);
+    const std::optional<int> value = Sweep::valueNamed(QString::fromLatin1(tokens[1]));
     const std::optional<double> from = number(tokens[2]);
     const std::optional<double> to = number(tokens[3]);
     const std::optional<double> seconds = number(tokens[4]);
-    const std::optional<int> repeat = indexIn(Sweep::repeatNames, tokens[5]);
+    const std::optional<Repeat> repeat = Sweep::repeatNamed(QString::fromLatin1(tokens[5]));
     if (!value || !from || !to || !seconds || !repeat)
         return std::nullopt;
-    const Sweep read{*value, *from, *to, *seconds, Repeat(*repeat)};
+    const Sweep read{*value, *from, *to, *seconds, *repeat};
     if (!read.isSound())
         return std::nullopt;
     return read;
@@ -141,7 +118,7 @@ QByteArray MachineForm::write(const PictureDocument &document)
         out += QByteArray("sweep ") + s.valueName();
         for (double value : {s.from, s.to, s.seconds})
             append(out, value);
-        out += ' ' + repeatWord(s.repeat) + '\n';
+        out += ' ' + Sweep::repeatWord(s.repeat).toLatin1() + '\n';
     }
     return out;
 }

@@ -2,6 +2,7 @@
 #include "runtime/Angles.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -72,6 +73,13 @@ Model::Placement Model::placement(Parts parts) const
     return {box.low, side > 0 ? m_largestSide / side : 1};
 }
 
+bool Model::measurable() const
+{
+    const Placement place = placement(Parts::SolidsAndDots);
+    return std::isfinite(place.lowest.X) && std::isfinite(place.lowest.Y) && std::isfinite(place.lowest.Z)
+        && std::isfinite(place.scale) && place.scale > 0;
+}
+
 QString ModelNotice::flatCurve(int number)
 {
     return QStringLiteral("La curva %1 è piatta: non racchiude un volume e non entra nel modello STL.").arg(number);
@@ -80,4 +88,9 @@ QString ModelNotice::flatCurve(int number)
 QString ModelNotice::noSolid()
 {
     return QStringLiteral("nessuna curva racchiude un volume: il modello STL sarebbe vuoto");
+}
+
+QString ModelNotice::beyondMeasure()
+{
+    return QStringLiteral("i valori delle curve portano i loro punti oltre ogni misura");
 }

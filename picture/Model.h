@@ -22,7 +22,6 @@ public:
     explicit Model(PictureDocument document, double largestSide = defaultSide);
 
     const PictureDocument &document() const { return m_document; }
-    double largestSide() const { return m_largestSide; }
 
     // The curves that bound no volume, numbered from 1: files of solids leave them out.
     std::vector<int> flatCurves() const;
@@ -42,6 +41,9 @@ public:
         CurveModel::Point operator()(const CurveModel::Point &point) const;
     };
     Placement placement(Parts parts) const;
+    // Whether every point has a place at the size asked: curves of values near the largest
+    // numbers reach beyond what any coordinate holds.
+    bool measurable() const;
 
 private:
     PictureDocument m_document;
@@ -53,4 +55,6 @@ namespace ModelNotice {
 QString flatCurve(int number);
 // Why an STL model is not written: no curve bounds a volume.
 QString noSolid();
+// Why no model is written: its points lie beyond any number.
+QString beyondMeasure();
 }

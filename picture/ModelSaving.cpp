@@ -4,6 +4,10 @@
 ModelSaving::Outcome ModelSaving::save(const Model &model, const QString &path, PictureFormats::Format format)
 {
     Outcome outcome;
+    if (!model.measurable()) {
+        outcome.failure = ModelNotice::beyondMeasure();
+        return outcome;
+    }
     // Only the STL holds solids alone: the other formats keep a flat curve's dots.
     if (format == PictureFormats::Format::Stl) {
         for (int curve : model.flatCurves())

@@ -27,6 +27,9 @@ Corner unitNormal(const Corner &a, const Corner &b, const Corner &c)
     const double vx = double(c[0]) - a[0], vy = double(c[1]) - a[1], vz = double(c[2]) - a[2];
     const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
     const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
+    // A triangle that single precision has flattened has no normal: 0 says so to a reader.
+    if (!(length > 0) || !std::isfinite(length))
+        return {0, 0, 0};
     return {float(nx / length), float(ny / length), float(nz / length)};
 }
 }

@@ -434,6 +434,14 @@ void AnimationTest::gifOfManyColours()
     QCOMPARE(played.frames[3], few);
     QCOMPARE(played.frames[4], few);
     QCOMPARE(played.delays[4], 7);
+
+    // 256 colours, all in the first frame's table, then all moved so that no pixel stays: every
+    // colour of the table, the last one too, keeps its place.
+    QImage full(16, 16, QImage::Format_RGB32);
+    for (int i = 0; i < 256; ++i)
+        full.setPixel(i % 16, i / 16, qRgb(i, 255 - i, i / 2));
+    const QImage turned = full.mirrored(true, true);
+    QCOMPARE(playedGif(written(Format::Gif, {full, turned}, {4, 4}, {}, true)).frames.value(1), turned);
 }
 
 void AnimationTest::damagedAndHostileFiles_data()

@@ -216,6 +216,9 @@ private slots:
         QTest::newRow("a text that is no picture") << QStringList{"--open", "FOLDER/testo.png"}
                                                    << QStringLiteral("Impossibile aprire l'immagine «FOLDER/testo.png»: il nome dice .png, "
                                                                      "ma il contenuto non è un'immagine PNG");
+        QTest::newRow("a model beyond any number") << QStringList{"--export", "FOLDER/x.stl", "--curve", "1e308;15;10;5;3;1;45;45"}
+                                                   << QStringLiteral("Impossibile salvare il modello FOLDER/x.stl: i valori delle curve "
+                                                                     "portano i loro punti oltre ogni misura");
         QTest::newRow("a folder that does not exist") << QStringList{"--export", "FOLDER/manca/x.png"}
                                                       << QStringLiteral("Impossibile salvare l'immagine FOLDER/manca/x.png: "
                                                                         "la cartella FOLDER/manca non esiste");
@@ -425,6 +428,9 @@ private slots:
         QTest::newRow("a turn of 2 seconds and a sweep of 4") << QStringList{"--turn", "2", "--sweep", "passo:0,5:2"} << 100
                                                               << Motion{Turn{2}, passo};
         QTest::newRow("a ratio once through 0") << QStringList{"--sweep", "rapporto:-1:1:1:una-volta"} << 26 << Motion{std::nullopt, once};
+        // The words keep the first frame's ratio, which is never 0: the file opens again.
+        QTest::newRow("a ratio from 0") << QStringList{"--sweep", "rapporto:0:2:1"} << 25
+                                        << Motion{std::nullopt, Sweep{CurveFields::ratio, 0, 2, 1, Repeat::Forward}};
     }
 
     void exportAnimation()

@@ -10,7 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QSpinBox>
+#include <QDoubleSpinBox>
 #include <QImageReader>
 #include <QMenu>
 #include <QPushButton>
@@ -236,7 +236,7 @@ void ViewMotionTest::openedMotionReachesTheStrip()
     for (const QComboBox *box : strip(view)->findChildren<QComboBox *>())
         shown << box->currentText();
     QCOMPARE(shown, (QStringList{QStringLiteral("a"), QStringLiteral("una volta")}));
-    QCOMPARE(strip(view)->findChild<QSpinBox *>()->value(), 9);
+    QCOMPARE(strip(view)->findChild<QDoubleSpinBox *>()->value(), 9.0);
     QVERIFY(statusOf(view).contains(QStringLiteral("anima a: ")));
 }
 

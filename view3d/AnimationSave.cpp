@@ -5,16 +5,10 @@
 #include <QSaveFile>
 #include <future>
 
-AnimationSave::Outcome AnimationSave::write(const MotionScene &scene, const QString &path, const PictureFormats::Entry &format,
-                                            const Progress &progress)
+namespace {
+AnimationSave::Outcome written(const MotionScene &scene, QSaveFile &file, const PictureFormats::Entry &format,
+                               const AnimationSave::Progress &progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {SavedFile::reason(file, path)};
-    const auto fail = [&file](const QString &why) {
-        file.cancelWriting();
-        return Outcome{why};
-    };
     MotionFrames frames(scene);
     const int total = frames.count();
     const std::unique_ptr<AnimationWriter> writer =
@@ -25,22 +19,35 @@ AnimationSave::Outcome AnimationSave::write(const MotionScene &scene, const QStr
         const QImage frame = next.get();
         if (index + 1 < total)
             next = std::async(std::launch::async, [&frames, index] { return frames.frame(index + 1); });
-        const bool added = writer->addFrame(frame, MotionPace::frameCentiseconds);
-        const bool goOn = !progress || progress(index + 1, total);
-        if (!added || !goOn) {
-            if (next.valid())
-                next.wait();
-            if (!added)
-                return fail(writer->error());
-            file.cancelWriting();
+        if (!writer->addFrame(frame, MotionPace::frameCentiseconds))
+            return {writer->error()};
+        if (progress && !progress(index + 1, total))
             return {std::nullopt, true};
-        }
     }
     if (!writer->finish())
-        return fail(writer->error());
-    if (!file.commit())
-        return {SavedFile::reason(file, path)};
+        return {writer->error()};
     return {};
+}
+}
+
+// A frame too large for the memory left fails the save like a full disk, not the program.
+AnimationSave::Outcome AnimationSave::write(const MotionScene &scene, const QString &path, const PictureFormats::Entry &format,
+                                            const Progress &progress)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {SavedFile::reason(file, path)};
+    try {
+        const Outcome outcome = written(scene, file, format, progress);
+        if (outcome.failure || outcome.cancelled)
+            file.cancelWriting();
+        else if (!file.commit())
+            return {SavedFile::reason(file, path)};
+        return outcome;
+    } catch (const std::bad_alloc &) {
+        file.cancelWriting();
+        return {QStringLiteral("memoria insufficiente per i fotogrammi")};
+    }
 }
 
 AnimationSave::AnimationSave(MotionScene scene, QString path, const PictureFormats::Entry &format, QObject *parent)

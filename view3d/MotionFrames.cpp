@@ -5,9 +5,10 @@ PictureDocument MotionScene::document() const
 {
     PictureDocument document{still, start, motion};
     if (moving) {
+        // As the first frame shows it, whose value is never a ratio of 0.
         PictureCurve first = *moving;
         if (motion.sweep)
-            motion.sweep->apply(first.values, motion.sweep->from);
+            motion.sweep->apply(first.values, motion.frame(0).value.value_or(motion.sweep->from));
         document.curves.push_back(first);
     }
     return document;
@@ -19,13 +20,9 @@ MotionFrames::MotionFrames(MotionScene scene) : m_scene(std::move(scene))
     if (!m_scene.moving)
         return;
     m_cloud.setPreview(m_scene.moving);
-    // Every value enters the model points linearly: the places between the two bounds lie in
-    // the box around the two.
     if (const std::optional<Sweep> &sweep = m_scene.motion.sweep) {
-        std::vector<CurveValues> ends(2, m_scene.moving->values);
-        sweep->apply(ends[0], sweep->from);
-        sweep->apply(ends[1], sweep->to);
-        m_cloud.setExtent(ends);
+        const std::array<CurveValues, 2> ends = sweep->ends(m_scene.moving->values);
+        m_cloud.setExtent({ends.begin(), ends.end()});
     }
 }
 

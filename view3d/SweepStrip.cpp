@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QSpinBox>
+#include <QDoubleSpinBox>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,7 +27,7 @@ QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
 
 SweepStrip::SweepStrip(QWidget *parent)
     : QWidget(parent), m_value(new QComboBox(this)), m_from(new QLineEdit(this)), m_to(new QLineEdit(this)),
-      m_seconds(new QSpinBox(this)), m_repeat(new QComboBox(this)), m_play(new QPushButton(this)),
+      m_seconds(new QDoubleSpinBox(this)), m_repeat(new QComboBox(this)), m_play(new QPushButton(this)),
       m_slider(new QSlider(Qt::Horizontal, this)), m_use(new QPushButton(QStringLiteral("&Usa questo valore"), this)),
       m_note(new QLabel(this))
 {
@@ -35,7 +36,8 @@ SweepStrip::SweepStrip(QWidget *parent)
         m_value->addItem(QString::fromUtf8(CurveFields::all()[std::size_t(i)].name));
     for (const char *repeat : Sweep::repeatNames)
         m_repeat->addItem(QString::fromUtf8(repeat));
-    m_seconds->setRange(int(MotionPace::shortestSeconds), int(MotionPace::longestSeconds));
+    m_seconds->setRange(MotionPace::shortestSeconds, MotionPace::longestSeconds);
+    m_seconds->setDecimals(2);
     m_seconds->setSuffix(QStringLiteral(" s"));
     m_from->setMaximumWidth(90);
     m_to->setMaximumWidth(90);
@@ -72,14 +74,15 @@ SweepStrip::SweepStrip(QWidget *parent)
     m_tick.setInterval(tickMilliseconds);
     connect(&m_tick, &QTimer::timeout, this, &SweepStrip::tick);
     connect(m_play, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
-    connect(m_slider, &QSlider::sliderMoved, this, &SweepStrip::followSlider);
+    // By the pointer or the keys: the ticks that follow the motion move it with its signals held.
+    connect(m_slider, &QSlider::valueChanged, this, &SweepStrip::followSlider);
     connect(m_use, &QPushButton::clicked, this, [this] {
         if (const std::optional<double> now = value())
             emit useValue(m_value->currentIndex(), *now);
     });
     for (QLineEdit *bound : {m_from, m_to})
         connect(bound, &QLineEdit::textEdited, this, &SweepStrip::settingsChanged);
-    connect(m_seconds, &QSpinBox::valueChanged, this, &SweepStrip::settingsChanged);
+    connect(m_seconds, &QDoubleSpinBox::valueChanged, this, &SweepStrip::settingsChanged);
     connect(m_value, &QComboBox::currentIndexChanged, this, &SweepStrip::settingsChanged);
     connect(m_repeat, &QComboBox::currentIndexChanged, this, &SweepStrip::settingsChanged);
     setSweep(Sweep{});
@@ -91,7 +94,7 @@ std::optional<Sweep> SweepStrip::sweep() const
     const std::optional<double> to = NumberText::parse(m_to->text());
     if (!from || !to)
         return std::nullopt;
-    const Sweep read{m_value->currentIndex(), *from, *to, double(m_seconds->value()), Repeat(m_repeat->currentIndex())};
+    const Sweep read{m_value->currentIndex(), *from, *to, m_seconds->value(), Repeat(m_repeat->currentIndex())};
     return read.isSound() ? std::optional<Sweep>(read) : std::nullopt;
 }
 
@@ -102,7 +105,7 @@ void SweepStrip::setSweep(const Sweep &sweep)
         m_value->setCurrentIndex(sweep.value);
         m_from->setText(NumberText::fromDouble(sweep.from));
         m_to->setText(NumberText::fromDouble(sweep.to));
-        m_seconds->setValue(int(std::lround(sweep.seconds)));
+        m_seconds->setValue(sweep.seconds);
         m_repeat->setCurrentIndex(int(sweep.repeat));
     }
     settingsChanged();
@@ -152,19 +155,23 @@ void SweepStrip::setPlaying(bool on)
 // By the time gone, not by the ticks: the motion keeps its pace when frames come late.
 void SweepStrip::tick()
 {
-    if (const std::optional<Sweep> settings = sweep(); settings && settings->to != settings->from) {
+    if (const std::optional<Sweep> settings = sweep()) {
         const QSignalBlocker block(m_slider);
         m_slider->setValue(int(std::lround((settings->valueAt(elapsed()) - settings->from) / (settings->to - settings->from) * sliderSteps)));
     }
     emit valueChanged();
 }
 
-// The slider stands for a place between the bounds: the motion stops there.
+// The slider stands for a place between the bounds, on the way from the first to the second: the
+// motion stops there. Its far end is the second bound, which a pass that starts again at the first
+// only comes near.
 void SweepStrip::followSlider(int position)
 {
     setPlaying(false);
-    if (const std::optional<Sweep> settings = sweep())
-        m_time = double(position) / sliderSteps * settings->seconds;
+    if (const std::optional<Sweep> settings = sweep()) {
+        const double lastFrame = settings->repeat == Repeat::Forward ? double(settings->passFrames() - 1) / settings->passFrames() : 1;
+        m_time = std::min(double(position) / sliderSteps, lastFrame) * settings->seconds;
+    }
     emit valueChanged();
 }
 

@@ -16,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-class QSpinBox;
+class QDoubleSpinBox;
 
 class SweepStrip : public QWidget {
     Q_OBJECT
@@ -56,7 +56,7 @@ private:
     QComboBox *m_value;
     QLineEdit *m_from;
     QLineEdit *m_to;
-    QSpinBox *m_seconds;
+    QDoubleSpinBox *m_seconds;
     QComboBox *m_repeat;
     QPushButton *m_play;
     QSlider *m_slider;

@@ -74,11 +74,12 @@ ViewMotion::ViewMotion(QWidget &window, ViewArea &area, QBoxLayout &layout)
         if (m_saving)
             m_saving->cancel();
     });
-    // The fields' curve moves with the fields.
-    connect(&Single::instance<PictureNews>(), &PictureNews::previewChanged, this, [this] {
-        if (animating())
-            step();
-    });
+    // The fields' curve moves with the fields, and takes the colour after each new drawing's.
+    for (const auto news : {&PictureNews::previewChanged, &PictureNews::curvesChanged})
+        connect(&Single::instance<PictureNews>(), news, this, [this] {
+            if (animating())
+                step();
+        });
 }
 
 bool ViewMotion::animating() const
@@ -142,10 +143,8 @@ void ViewMotion::step()
     m_strip->setCurveValid(base.has_value());
     const std::optional<double> value = m_strip->value();
     if (base && value) {
-        std::vector<CurveValues> ends(2, base->values);
-        sweep->apply(ends[0], sweep->from);
-        sweep->apply(ends[1], sweep->to);
-        m_area.setExtent(ends);
+        const std::array<CurveValues, 2> ends = sweep->ends(base->values);
+        m_area.setExtent({ends.begin(), ends.end()});
         m_area.setPreview(movingCurve(value));
         m_status = QStringLiteral("anima %1: %2").arg(QString::fromUtf8(sweep->valueName()), shortNumber(*value));
     } else {
