@@ -235,6 +235,9 @@ def drawing(program):
     )
     for presses, wanted in steps:
         for window, button in presses:
+            # As a listener does: the next button once the screen it is on has come to the front,
+            # so that the window manager is not still handing the focus from one screen to another.
+            eventually(lambda: (window.getState().contains(pyatspi.STATE_ACTIVE), ''))
             press(find(window, 'push button', button))
         ok, got = eventually(lambda: (picture.description == wanted, repr(picture.description)))
         report(ok, f'Form4: the picture described as "{wanted[:40]}…"', got)

@@ -73,7 +73,11 @@ SweepStrip::SweepStrip(QWidget *parent)
 
     m_tick.setInterval(tickMilliseconds);
     connect(&m_tick, &QTimer::timeout, this, &SweepStrip::tick);
-    connect(m_play, &QPushButton::clicked, this, [this] { setPlaying(!playing()); });
+    // Paused, the value shown is the one it stopped at, which "Usa questo valore" takes.
+    connect(m_play, &QPushButton::clicked, this, [this] {
+        setPlaying(!playing());
+        emit valueChanged();
+    });
     // By the pointer or the keys: the ticks that follow the motion move it with its signals held.
     connect(m_slider, &QSlider::valueChanged, this, &SweepStrip::followSlider);
     connect(m_use, &QPushButton::clicked, this, [this] {
