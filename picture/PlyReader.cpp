@@ -19,23 +19,30 @@ QString damaged(const QString &why)
     return QStringLiteral("il modello PLY è danneggiato o incompleto (%1)").arg(why);
 }
 
-// The header's lines without their ends, or why there is none.
+// The header's lines without their ends, or why there is none. The header is looked for in one
+// bounded read: a file whose header never ends is told apart by one search, not line by line.
 std::variant<QList<QByteArray>, QString> headerLines(QIODevice &device)
 {
-    const QString tooLong = QStringLiteral("il modello PLY ha un'intestazione troppo lunga per un modello di Elica");
-    QList<QByteArray> lines;
-    for (qint64 read = 0;;) {
-        if (read >= longestHeader)
-            return tooLong;
-        QByteArray line = device.readLine(longestHeader - read);
-        read += line.size();
-        if (!line.endsWith('\n'))
-            return device.atEnd() ? damaged(QStringLiteral("l'intestazione non finisce")) : tooLong;
-        line.chop(line.endsWith("\r\n") ? 2 : 1);
-        if (line == "end_header")
-            return lines;
-        lines.append(line);
+    const QByteArray head = device.peek(longestHeader);
+    qsizetype end = -1;
+    qsizetype ending = 0;
+    for (const QByteArray &marker : {QByteArray("\nend_header\n"), QByteArray("\nend_header\r\n")}) {
+        const qsizetype at = head.indexOf(marker);
+        if (at >= 0 && (end < 0 || at < end)) {
+            end = at;
+            ending = marker.size();
+        }
     }
+    if (end < 0)
+        return head.size() < longestHeader ? damaged(QStringLiteral("l'intestazione non finisce"))
+            : QStringLiteral("il modello PLY ha un'intestazione troppo lunga per un modello di Elica");
+    if (!device.seek(device.pos() + end + ending))
+        return damaged(QStringLiteral("non si legge"));
+    QList<QByteArray> lines = head.left(end).split('\n');
+    for (QByteArray &line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    return lines;
 }
 
 // Why the dots cannot stand, if they cannot.
