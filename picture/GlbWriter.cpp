@@ -165,8 +165,7 @@ private:
         object.insert(QStringLiteral("buffer"), 0);
         object.insert(QStringLiteral("byteOffset"), m_bin.size());
         object.insert(QStringLiteral("byteLength"), qint64(count * sizeof(T)));
-        for (std::size_t i = 0; i < count; ++i)
-            LittleEndian::append(m_bin, data[i]);
+        LittleEndian::append(m_bin, data, count);
         bufferViews.append(object);
         return int(bufferViews.size()) - 1;
     }
@@ -192,14 +191,19 @@ QJsonObject primitive(int mode, int material, QJsonObject attributes)
     return {{QStringLiteral("mode"), mode}, {QStringLiteral("material"), material}, {QStringLiteral("attributes"), attributes}};
 }
 
-QByteArray chunk(std::uint32_t type, QByteArray data, char padding)
+// A chunk's bytes padded to four.
+qsizetype chunkLength(const QByteArray &data)
 {
-    while (data.size() % 4)
-        data.append(padding);
-    QByteArray out;
-    LittleEndian::append(out, std::uint32_t(data.size()));
+    return (data.size() + 3) / 4 * 4;
+}
+
+void appendChunk(QByteArray &out, std::uint32_t type, const QByteArray &data, char padding)
+{
+    const qsizetype length = chunkLength(data);
+    LittleEndian::append(out, std::uint32_t(length));
     LittleEndian::append(out, type);
-    return out + data;
+    out += data;
+    out.append(length - data.size(), padding);
 }
 }
 
@@ -254,12 +258,18 @@ QByteArray ModelFiles::glb(const Model &model, const WordKeys &keys)
     }
     root.insert(QStringLiteral("scenes"), QJsonArray{scene});
 
-    QByteArray chunks = chunk(GlbLayout::jsonChunk, QJsonDocument(root).toJson(QJsonDocument::Compact), ' ');
-    if (!glb.bin().isEmpty())
-        chunks += chunk(GlbLayout::binChunk, glb.bin(), '\0');
+    // The file in one piece of memory: the model's buffer is copied once, not once a chunk.
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Compact);
+    const QByteArray &bin = glb.bin();
+    const qsizetype length = GlbLayout::headerSize + GlbLayout::chunkHeaderSize + chunkLength(json)
+        + (bin.isEmpty() ? 0 : GlbLayout::chunkHeaderSize + chunkLength(bin));
     QByteArray out;
+    out.reserve(length);
     LittleEndian::append(out, GlbLayout::magic);
     LittleEndian::append(out, GlbLayout::version);
-    LittleEndian::append(out, std::uint32_t(GlbLayout::headerSize + chunks.size()));
-    return out + chunks;
+    LittleEndian::append(out, std::uint32_t(length));
+    appendChunk(out, GlbLayout::jsonChunk, json, ' ');
+    if (!bin.isEmpty())
+        appendChunk(out, GlbLayout::binChunk, bin, '\0');
+    return out;
 }

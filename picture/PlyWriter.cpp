@@ -24,8 +24,8 @@ QByteArray ModelFiles::ply(const Model &model, const WordKeys &keys)
         const char rgb[3] = {char(colour.red()), char(colour.green()), char(colour.blue())};
         for (const CurveModel::Point &dot : model.dots(i)) {
             const CurveModel::Point mm = place(dot);
-            for (const double coordinate : {mm.X, mm.Y, mm.Z})
-                LittleEndian::append(out, float(coordinate));
+            const float xyz[3] = {float(mm.X), float(mm.Y), float(mm.Z)};
+            LittleEndian::append(out, xyz, 3);
             out.append(rgb, 3);
         }
     }

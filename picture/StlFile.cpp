@@ -14,12 +14,6 @@ constexpr int triangleSize = 50;
 
 using Corner = std::array<float, 3>;
 
-void append(QByteArray &out, const Corner &corner)
-{
-    for (const float coordinate : corner)
-        LittleEndian::append(out, coordinate);
-}
-
 // From the corners as the file holds them: a reader finds the normal it would work out itself.
 Corner unitNormal(const Corner &a, const Corner &b, const Corner &c)
 {
@@ -68,10 +62,12 @@ QByteArray ModelFiles::stl(const Model &model, const WordKeys &)
             corners.push_back({float(mm.X), float(mm.Y), float(mm.Z)});
         }
         for (const auto &[a, b, c] : mesh.triangles) {
-            append(out, unitNormal(corners[a], corners[b], corners[c]));
-            append(out, corners[a]);
-            append(out, corners[b]);
-            append(out, corners[c]);
+            const Corner normal = unitNormal(corners[a], corners[b], corners[c]);
+            std::array<float, 12> numbers;
+            auto at = std::copy(normal.begin(), normal.end(), numbers.begin());
+            for (const Corner *corner : {&corners[a], &corners[b], &corners[c]})
+                at = std::copy(corner->begin(), corner->end(), at);
+            LittleEndian::append(out, numbers.data(), numbers.size());
             out.append(2, '\0');
         }
     }
