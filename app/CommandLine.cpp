@@ -1,5 +1,5 @@
 #include "app/CommandLine.h"
-#include "picture/Model.h"
+#include "files/models/Model.h"
 #include "runtime/About.h"
 #include "runtime/NumberText.h"
 

@@ -4,7 +4,7 @@
 // without a window; anything else is an error of usage.
 
 #include "curve/PictureDocument.h"
-#include "picture/PictureFormats.h"
+#include "files/PictureFormats.h"
 
 #include <QSize>
 #include <QStringList>

@@ -4,9 +4,9 @@
 #include "BenchSupport.h"
 #include "curve/CurveFields.h"
 #include "curve/PictureNews.h"
-#include "picture/ModelSaving.h"
-#include "picture/PictureFormats.h"
-#include "picture/PictureReader.h"
+#include "files/ModelSaving.h"
+#include "files/PictureFormats.h"
+#include "files/PictureReader.h"
 
 #include <QFileInfo>
 #include <QProcess>

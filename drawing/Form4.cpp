@@ -4,7 +4,7 @@
 #include "parameters/ColourCounter.h"
 #include "parameters/Form3.h"
 #include "picture/CurveCaption.h"
-#include "picture/PictureMenu.h"
+#include "keeping/PictureMenu.h"
 #include "runtime/Angles.h"
 #include "runtime/Controls.h"
 #include "runtime/Palette.h"

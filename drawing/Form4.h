@@ -7,7 +7,7 @@
 
 #include "curve/CurveModel.h"
 #include "curve/Projection.h"
-#include "picture/PictureHost.h"
+#include "keeping/PictureHost.h"
 #include "runtime/Screen.h"
 
 class QPushButton;

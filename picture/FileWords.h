@@ -1,15 +1,12 @@
 #pragma once
 // What a picture file says of itself: the exact machine form that this version writes, and the
 // words that every version writes (the program, one caption per curve); and the names under which
-// a format keeps them. One reader per format, each refusing a file that is not a sound file of its
-// format.
+// a format keeps them.
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 #include <variant>
-
-class QIODevice;
 
 struct FileWords {
     std::optional<QByteArray> machineForm;
@@ -32,9 +29,3 @@ struct WordKeys {
     const char *form;
     const char *formNamespace;
 };
-
-namespace FileWordsReader {
-WordsReading png(QIODevice &device, const WordKeys &keys);
-WordsReading svg(QIODevice &device, const WordKeys &keys);
-WordsReading pdf(QIODevice &device, const WordKeys &keys);
-}

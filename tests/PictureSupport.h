@@ -6,7 +6,7 @@
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
-#include "picture/PictureMenu.h"
+#include "keeping/PictureMenu.h"
 #include "runtime/Single.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"

@@ -1,11 +1,11 @@
 // The view in motion: a sweep's values over time and the frames a motion makes, its lines in the
 // machine form, animated GIF and WebP files decoded back frame by frame with their words, and
 // damaged or hostile files refused with one message.
-#include "picture/GifFile.h"
+#include "files/motion/GifFile.h"
 #include "picture/MachineForm.h"
 #include "picture/Picture.h"
-#include "picture/PictureFormats.h"
-#include "picture/WebpFile.h"
+#include "files/PictureFormats.h"
+#include "files/motion/WebpFile.h"
 #include "runtime/Palette.h"
 
 #include <QBuffer>

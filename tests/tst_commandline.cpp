@@ -3,8 +3,8 @@
 // what the windows save for the same curves.
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "picture/PictureFormats.h"
-#include "picture/PictureReader.h"
+#include "files/PictureFormats.h"
+#include "files/PictureReader.h"
 #include "runtime/About.h"
 
 Q_DECLARE_METATYPE(Motion)

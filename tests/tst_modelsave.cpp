@@ -7,10 +7,10 @@
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
-#include "picture/LastFolder.h"
-#include "picture/Model.h"
-#include "picture/PictureFormats.h"
-#include "picture/PictureReader.h"
+#include "keeping/LastFolder.h"
+#include "files/models/Model.h"
+#include "files/PictureFormats.h"
+#include "files/PictureReader.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>

@@ -4,10 +4,10 @@
 // refusal changes nothing in the windows is for the tests of opening.)
 #include "PictureSupport.h"
 #include "picture/MachineForm.h"
-#include "picture/Model.h"
+#include "files/models/Model.h"
 #include "picture/PictureCheck.h"
-#include "picture/PictureFormats.h"
-#include "picture/PictureReader.h"
+#include "files/PictureFormats.h"
+#include "files/PictureReader.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -5,11 +5,11 @@
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
 #include "picture/MachineForm.h"
-#include "picture/Model.h"
-#include "picture/LastFolder.h"
-#include "picture/PictureFormats.h"
-#include "picture/PictureMenu.h"
-#include "picture/PictureReader.h"
+#include "files/models/Model.h"
+#include "keeping/LastFolder.h"
+#include "files/PictureFormats.h"
+#include "keeping/PictureMenu.h"
+#include "files/PictureReader.h"
 #include "runtime/NumberText.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 // curves, the PNG, SVG and PDF made from it, and printing it fitted to the page.
 #include "PictureSupport.h"
 #include "picture/CurveCaption.h"
-#include "picture/PictureFormats.h"
-#include "picture/PicturePrint.h"
+#include "files/PictureFormats.h"
+#include "keeping/PicturePrint.h"
 #include "runtime/About.h"
 #include "runtime/Palette.h"
 

@@ -3,8 +3,8 @@
 #include "DialogSteps.h"
 #include "PictureSupport.h"
 #include "TestSupport.h"
-#include "picture/LastFolder.h"
-#include "picture/PictureMenu.h"
+#include "keeping/LastFolder.h"
+#include "keeping/PictureMenu.h"
 
 #include <QApplication>
 #include <QClipboard>

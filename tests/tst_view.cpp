@@ -4,7 +4,7 @@
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
-#include "picture/PictureFormats.h"
+#include "files/PictureFormats.h"
 #include "runtime/ScreenFlow.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"

@@ -1,5 +1,5 @@
 #include "view3d/AnimationSave.h"
-#include "picture/SavedFile.h"
+#include "files/SavedFile.h"
 
 #include <QMetaObject>
 #include <QSaveFile>

@@ -5,7 +5,7 @@
 // cancellation leaves nothing behind and the old file as it was. Runs in the background for the
 // view, which stays usable, or straight through for the command line.
 
-#include "picture/PictureFormats.h"
+#include "files/PictureFormats.h"
 #include "view3d/MotionFrames.h"
 
 #include <QObject>

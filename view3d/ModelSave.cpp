@@ -1,7 +1,7 @@
 #include "view3d/ModelSave.h"
-#include "picture/LastFolder.h"
-#include "picture/ModelSaving.h"
-#include "picture/PictureMenu.h"
+#include "keeping/LastFolder.h"
+#include "files/ModelSaving.h"
+#include "keeping/PictureMenu.h"
 #include "runtime/Dialogs.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "view3d/View3D.h"
 #include "curve/PictureNews.h"
 #include "picture/CurveCaption.h"
-#include "picture/PictureMenu.h"
+#include "keeping/PictureMenu.h"
 #include "runtime/ProgramIcon.h"
 #include "runtime/Single.h"
 #include "view3d/ModelSave.h"

@@ -5,7 +5,7 @@
 // keeps and opens pictures like the drawing screen's, with the view's angles in the files, and
 // saves the curves as a 3D model.
 
-#include "picture/PictureHost.h"
+#include "keeping/PictureHost.h"
 #include "runtime/PictureRecord.h"
 
 #include <QWidget>

@@ -1,0 +1,9 @@
+target_sources(elica_core PRIVATE
+  files/motion/AnimationWriter.h files/motion/AnimationWriter.cpp
+  files/motion/AnimationBounds.h
+  files/motion/GifFile.h files/motion/GifComments.h files/motion/GifComments.cpp
+  files/motion/GifPalette.h files/motion/GifPalette.cpp
+  files/motion/GifGlobalTable.h files/motion/GifGlobalTable.cpp
+  files/motion/GifWriter.cpp files/motion/GifWords.cpp
+  files/motion/WebpFile.h files/motion/WebpXmp.h files/motion/WebpXmp.cpp files/motion/WebpWriter.cpp files/motion/WebpWords.cpp
+)

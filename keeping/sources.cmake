@@ -1,0 +1,6 @@
+target_sources(elica_core PRIVATE
+  keeping/LastFolder.h keeping/LastFolder.cpp
+  keeping/PictureHost.h
+  keeping/PicturePrint.h keeping/PicturePrint.cpp
+  keeping/PictureMenu.h keeping/PictureMenu.cpp
+)
