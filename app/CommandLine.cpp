@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
+#include "curve/CalibrationSteps.h"
 #include "files/models/Model.h"
 #include "runtime/About.h"
 #include "runtime/NumberText.h"
+#include "view3d/ViewFrame.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,8 +15,25 @@
 #include <cstdio>
 
 namespace {
-// The largest side of a picture made on the command line, in logical pixels.
-constexpr int largestSide = 16384;
+// "a, b, c, d, rapporto, passo": the values a sweep moves.
+QString sweptNames()
+{
+    QStringList names;
+    for (int i = 0; i < CurveFields::shaping; ++i)
+        names << QString::fromUtf8(CurveFields::all()[std::size_t(i)].name);
+    return names.join(QStringLiteral(", "));
+}
+
+// "solo-avanti, avanti-e-indietro o una-volta", the one a sweep takes when none is given first.
+QString repeatWords()
+{
+    QStringList words{Sweep::repeatWord(Sweep::givenRepeat)};
+    for (std::size_t i = 0; i < Sweep::repeatNames.size(); ++i)
+        if (Repeat(i) != Sweep::givenRepeat)
+            words << Sweep::repeatWord(Repeat(i));
+    const QString last = words.takeLast();
+    return words.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+}
 
 // The parser's own words in Italian, like the rest of the program.
 class ParserWords : public QTranslator {
@@ -52,16 +71,42 @@ QString asTyped(const QStringList &arguments, const QString &name)
 
 CommandLine::Reading usageError(const QString &message)
 {
-    print(stderr, QStringLiteral("elica: %1 (elica --help elenca le opzioni)\n").arg(message));
+    print(stderr, QStringLiteral("elica: %1%2\n").arg(message, CommandLine::usageHint()));
     return {false, 2, std::nullopt};
 }
 
+// A number as the help writes it, with the decimal comma whatever the user's locale.
+QString said(double value)
+{
+    QLocale italian(QLocale::Italian);
+    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    return italian.toString(value, 'g', 15);
+}
+
+// "da 1 a 60": a range as the help and the messages say it.
+QString range(double lowest, double highest)
+{
+    return QStringLiteral("da %1 a %2").arg(said(lowest), said(highest));
+}
+
+QString secondsRange()
+{
+    return range(MotionPace::shortestSeconds, MotionPace::longestSeconds);
+}
+
+QString sizeWords(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
+
+// Each limit the options take is said with the constant that owns it.
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra questo aiuto ed esce.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Mostra la versione ed esce.")};
     QCommandLineOption exportTo{QStringLiteral("export"),
                                 QStringLiteral("Scrive il disegno nel FILE ed esce, senza finestre e senza schermo; "
-                                               "il formato viene dall'estensione: png, svg, pdf; gif, webp; stl, glb, ply."),
+                                               "il formato viene dall'estensione: %1.")
+                                    .arg(CommandLine::extensions()),
                                 QStringLiteral("FILE")};
     QCommandLineOption curve{QStringLiteral("curve"),
                              QStringLiteral("Una curva: gli otto valori a;b;c;d;rapporto;passo;alfa;beta, con la virgola "
@@ -72,30 +117,44 @@ struct Options {
                                            "le --curve dopo si aggiungono."),
                             QStringLiteral("FILE")};
     QCommandLineOption aspect{QStringLiteral("aspect"),
-                              QStringLiteral("Il fattore della calibrazione, da 0,55 a 1,11 ogni 0,02 (se manca: il più "
-                                             "vicino ad altezza su larghezza)."),
+                              QStringLiteral("Il fattore della calibrazione, %1, ogni %2 (se manca: il più vicino ad "
+                                             "altezza su larghezza).")
+                                  .arg(range(CalibrationSteps::lowestAcceptedStep(), CalibrationSteps::ofStep(CalibrationSteps::lastStep)),
+                                       said(CalibrationSteps::perStep)),
                               QStringLiteral("N")};
     QCommandLineOption size{QStringLiteral("size"),
-                            QStringLiteral("La grandezza del disegno in pixel (1280x960; per la vista 3D 1280x720)."),
+                            QStringLiteral("La grandezza del disegno in pixel, ogni lato %1 (se manca: %2; per la vista 3D %3).")
+                                .arg(range(1, CommandLine::largestSide), sizeWords(CommandLine::drawingSize),
+                                     sizeWords(CommandLine::viewSize)),
                             QStringLiteral("LxA")};
     QCommandLineOption view{QStringLiteral("view"),
                             QStringLiteral("L'immagine della vista 3D da azimut e elevazione in gradi, col punto "
-                                           "decimale: 45,35.26."),
+                                           "decimale: 45,35.26; l'elevazione %1.")
+                                .arg(range(-ViewAngles::steepest, ViewAngles::steepest)),
                             QStringLiteral("AZ,EL")};
     QCommandLineOption legend{QStringLiteral("legend"), QStringLiteral("Con la vista 3D: la legenda delle curve.")};
-    QCommandLineOption dotSize{QStringLiteral("dot-size"), QStringLiteral("Con la vista 3D: i punti di N pixel, da 1 a 4."),
+    QCommandLineOption dotSize{QStringLiteral("dot-size"),
+                               QStringLiteral("Con la vista 3D: i punti di N pixel, %1 (se manca: %2).")
+                                   .arg(range(FrameStyle::smallestDot, FrameStyle::largestDot))
+                                   .arg(FrameStyle{}.dotSize),
                                QStringLiteral("N")};
     QCommandLineOption modelSize{QStringLiteral("model-size"),
-                                 QStringLiteral("Per un modello 3D (stl, glb, ply): il lato più lungo in millimetri (100)."),
+                                 QStringLiteral("Per un modello 3D (%1): il lato più lungo in millimetri, %2 (se manca: %3).")
+                                     .arg(CommandLine::extensions(PictureFormats::Kind::Model),
+                                          range(Model::smallestSide, Model::largestAllowedSide), said(Model::defaultSide)),
                                  QStringLiteral("MM")};
     QCommandLineOption turn{QStringLiteral("turn"),
-                            QStringLiteral("Per un'animazione (gif, webp): un giro completo della vista 3D, in SECONDI "
-                                           "(se mancano: 2.88, 72 fotogrammi)."),
+                            QStringLiteral("Per un'animazione (%1): un giro completo della vista 3D in SECONDI, %2 (se "
+                                           "mancano: %3, cioè %4 fotogrammi).")
+                                .arg(CommandLine::extensions(PictureFormats::Kind::Animation), secondsRange(),
+                                     said(Turn{}.seconds))
+                                .arg(Turn{}.frames()),
                             QStringLiteral("SECONDI")};
     QCommandLineOption sweep{QStringLiteral("sweep"),
-                             QStringLiteral("Per un'animazione: un valore (a, b, c, d, rapporto, passo) dell'ultima curva "
-                                            "che va DA A in SECONDI (4), MODO solo-avanti, avanti-e-indietro o "
-                                            "una-volta (solo-avanti)."),
+                             QStringLiteral("Per un'animazione: un valore (%1) dell'ultima curva che va DA A in SECONDI, "
+                                            "%2 (se mancano: %3), nel MODO %4 (se manca: %5).")
+                                 .arg(sweptNames(), secondsRange(), said(Sweep::givenSeconds), repeatWords(),
+                                      Sweep::repeatWord(Sweep::givenRepeat)),
                              QStringLiteral("NOME:DA:A[:SECONDI[:MODO]]")};
 };
 
@@ -116,33 +175,6 @@ QStringList withTurnValues(const QStringList &arguments)
     return out;
 }
 
-std::optional<Turn> turnOf(const QString &text)
-{
-    const std::optional<double> seconds = NumberText::parseWritten(text);
-    if (!seconds || !Turn{*seconds}.isSound())
-        return std::nullopt;
-    return Turn{*seconds};
-}
-
-// NAME:FROM:TO[:SECONDS[:MODE]], the value among those that shape the figure.
-std::optional<Sweep> sweepOf(const QString &text)
-{
-    const QStringList parts = text.split(u':');
-    if (parts.size() < 3 || parts.size() > 5)
-        return std::nullopt;
-    const std::optional<int> value = Sweep::valueNamed(parts[0]);
-    const std::optional<double> from = NumberText::parseWritten(parts[1]);
-    const std::optional<double> to = NumberText::parseWritten(parts[2]);
-    const std::optional<double> seconds = parts.size() > 3 ? NumberText::parseWritten(parts[3]) : std::optional<double>(4);
-    const std::optional<Repeat> repeat = parts.size() > 4 ? Sweep::repeatNamed(parts[4]) : std::optional<Repeat>(Repeat::Forward);
-    if (!value || !from || !to || !seconds || !repeat)
-        return std::nullopt;
-    const Sweep sweep{*value, *from, *to, *seconds, *repeat};
-    if (!sweep.isSound())
-        return std::nullopt;
-    return sweep;
-}
-
 QString example()
 {
     return QStringLiteral("\nEsempio: due curve in un PNG, la loro vista 3D in un PDF, la vista che gira con il passo\n"
@@ -160,7 +192,7 @@ std::optional<QSize> sizeOf(const QString &text)
     if (!match.hasMatch())
         return std::nullopt;
     const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
-    if (size.width() < 1 || size.height() < 1 || size.width() > largestSide || size.height() > largestSide)
+    if (size.width() < 1 || size.height() < 1 || size.width() > CommandLine::largestSide || size.height() > CommandLine::largestSide)
         return std::nullopt;
     return size;
 }
@@ -172,7 +204,7 @@ std::optional<ViewAngles> anglesOf(const QString &text)
         return std::nullopt;
     bool azimuthRead = false, elevationRead = false;
     const ViewAngles view{QLocale::c().toDouble(parts[0].trimmed(), &azimuthRead), QLocale::c().toDouble(parts[1].trimmed(), &elevationRead)};
-    if (!azimuthRead || !elevationRead || !std::isfinite(view.azimuth) || !(std::abs(view.elevation) <= 90))
+    if (!azimuthRead || !elevationRead || !std::isfinite(view.azimuth) || !(std::abs(view.elevation) <= ViewAngles::steepest))
         return std::nullopt;
     return view;
 }
@@ -206,19 +238,21 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
     if (parser.isSet(options.size)) {
         request.size = sizeOf(parser.value(options.size));
         if (!request.size)
-            return QStringLiteral("--size vuole LARGHEZZAxALTEZZA in pixel, da 1 a %1: %2").arg(largestSide).arg(parser.value(options.size));
+            return QStringLiteral("--size vuole LARGHEZZAxALTEZZA in pixel, %1: %2").arg(range(1, CommandLine::largestSide), parser.value(options.size));
     }
     if (parser.isSet(options.view)) {
         request.view = anglesOf(parser.value(options.view));
         if (!request.view)
-            return QStringLiteral("--view vuole AZIMUT,ELEVAZIONE in gradi, l'elevazione da -90 a 90: %1").arg(parser.value(options.view));
+            return QStringLiteral("--view vuole AZIMUT,ELEVAZIONE in gradi, l'elevazione %1: %2")
+                .arg(range(-ViewAngles::steepest, ViewAngles::steepest), parser.value(options.view));
     }
     request.legend = parser.isSet(options.legend);
     if (parser.isSet(options.dotSize)) {
         bool read = false;
         const int pixels = parser.value(options.dotSize).toInt(&read);
-        if (!read || pixels < 1 || pixels > 4)
-            return QStringLiteral("--dot-size vuole un numero intero da 1 a 4: %1").arg(parser.value(options.dotSize));
+        if (!read || pixels < FrameStyle::smallestDot || pixels > FrameStyle::largestDot)
+            return QStringLiteral("--dot-size vuole un numero intero %1: %2")
+                .arg(range(FrameStyle::smallestDot, FrameStyle::largestDot), parser.value(options.dotSize));
         request.dotSize = pixels;
     }
     if (parser.isSet(options.modelSize)) {
@@ -230,23 +264,41 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
         request.modelSize = millimetres;
     }
     if (parser.isSet(options.turn)) {
-        request.turn = turnOf(parser.value(options.turn));
+        request.turn = Turn::read(parser.value(options.turn), NumberText::parseWritten);
         if (!request.turn)
-            return QStringLiteral("--turn vuole i secondi del giro, da 1 a 60: %1").arg(parser.value(options.turn));
+            return QStringLiteral("--turn vuole i secondi del giro, %1: %2").arg(secondsRange(), parser.value(options.turn));
     }
     if (parser.isSet(options.sweep)) {
-        request.sweep = sweepOf(parser.value(options.sweep));
+        request.sweep = Sweep::read(parser.value(options.sweep).split(u':'), NumberText::parseWritten);
         if (!request.sweep)
-            return QStringLiteral("--sweep vuole NOME:DA:A[:SECONDI[:MODO]], NOME tra a, b, c, d, rapporto, passo, DA diverso da A, "
-                                  "SECONDI da 1 a 60, MODO solo-avanti, avanti-e-indietro o una-volta: %1")
-                .arg(parser.value(options.sweep));
+            return QStringLiteral("--sweep vuole NOME:DA:A[:SECONDI[:MODO]], NOME tra %1, DA diverso da A, SECONDI %2, MODO %3: %4")
+                .arg(sweptNames(), secondsRange(), repeatWords(), parser.value(options.sweep));
     }
     const bool animation = request.format->kind == PictureFormats::Kind::Animation;
     if (animation != (request.turn || request.sweep))
         return animation ? QStringLiteral("un'animazione vuole --turn, --sweep o tutti e due")
-                         : QStringLiteral("--turn e --sweep valgono solo per un'animazione (gif, webp)");
+                         : QStringLiteral("--turn e --sweep valgono solo per un'animazione (%1)").arg(CommandLine::extensions(PictureFormats::Kind::Animation));
     return request;
 }
+}
+
+QString CommandLine::usageHint()
+{
+    return QStringLiteral(" (elica --help elenca le opzioni)");
+}
+
+QString CommandLine::extensions(std::optional<PictureFormats::Kind> only)
+{
+    QStringList kinds;
+    for (const PictureFormats::Kind kind : {PictureFormats::Kind::Picture, PictureFormats::Kind::Animation, PictureFormats::Kind::Model}) {
+        if (only && kind != *only)
+            continue;
+        QStringList names;
+        for (const PictureFormats::Entry *entry : PictureFormats::ofKind(kind))
+            names << QLatin1String(entry->extension);
+        kinds << names.join(QStringLiteral(", "));
+    }
+    return kinds.join(QStringLiteral("; "));
 }
 
 bool CommandLine::asksForExport(int argc, char *argv[])

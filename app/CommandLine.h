@@ -12,6 +12,17 @@
 #include <vector>
 
 namespace CommandLine {
+// The largest side of a picture made on the command line, in logical pixels.
+constexpr int largestSide = 16384;
+// The picture's size when none is given: the drawing screen's, and the 3D view's.
+constexpr QSize drawingSize(1280, 960);
+constexpr QSize viewSize(1280, 720);
+
+// " (elica --help elenca le opzioni)": how every error of usage ends.
+QString usageHint();
+// "png, svg, pdf; gif, webp; stl, glb, ply": what the table writes, kind by kind, or of one kind.
+QString extensions(std::optional<PictureFormats::Kind> only = std::nullopt);
+
 // Where the picture's curves come from, in the order the options give them.
 struct Source {
     enum Kind { Curve, File } kind;

@@ -16,9 +16,6 @@
 #include <variant>
 
 namespace {
-const QSize drawingSize(1280, 960);
-const QSize viewSize(1280, 720);
-
 struct Refusal {
     int status;
     QString message;
@@ -31,7 +28,7 @@ Refusal refused(const QString &message)
 
 Refusal badUsage(const QString &message)
 {
-    return {2, message + QStringLiteral(" (elica --help elenca le opzioni)")};
+    return {2, message + CommandLine::usageHint()};
 }
 
 // The picture's curves in the order the options give them: a file's in their own colours, each
@@ -59,11 +56,11 @@ std::variant<PictureDocument, Refusal> document(const CommandLine::ExportRequest
         const std::variant<CurveValues, QString> read = CurveChecks::read(texts, NumberText::parseWritten);
         if (const QString *why = std::get_if<QString>(&read))
             return refused(QStringLiteral("curva %1: %2").arg(typed).arg(*why));
-        counter = ColourCounter::advanced(ColourCounter::normalised(counter));
+        counter = ColourCounter::next(counter);
         document.curves.push_back({counter, std::get<CurveValues>(read), std::nullopt});
     }
     if (request.sources.empty())
-        document.curves.push_back({ColourCounter::advanced(ColourCounter::normalised(counter)), CurveFields::initial(), std::nullopt});
+        document.curves.push_back({ColourCounter::next(counter), CurveFields::initial(), std::nullopt});
     return document;
 }
 
@@ -75,7 +72,7 @@ std::variant<double, Refusal> aspectFactor(const CommandLine::ExportRequest &req
     const std::optional<double> factor = typed ? CalibrationSteps::acceptedStep(*typed) : std::nullopt;
     if (!factor)
         return refused(QStringLiteral("il fattore %1 non è uno di quelli che la calibrazione accetta: da %2 a %3, ogni %4")
-                           .arg(*request.aspect, NumberText::fromDouble(CalibrationSteps::ofStep(CalibrationSteps::firstStep + 1)),
+                           .arg(*request.aspect, NumberText::fromDouble(CalibrationSteps::lowestAcceptedStep()),
                                 NumberText::fromDouble(CalibrationSteps::ofStep(CalibrationSteps::lastStep)),
                                 NumberText::fromDouble(CalibrationSteps::perStep)));
     return *factor;
@@ -113,7 +110,7 @@ std::optional<Refusal> view(const CommandLine::ExportRequest &request, const Pic
 {
     ViewArea area;
     showIn(area, request, document, size);
-    PictureRecord marks;
+    MarkRecord marks;
     if (const std::optional<QString> failure =
             PictureFormats::save(area.picture(document.curves, marks), request.path, request.format->format))
         return refused(PictureFormats::failedSave(PictureFormats::Kind::Picture, request.path, *failure));
@@ -161,9 +158,9 @@ std::optional<Refusal> made(const CommandLine::ExportRequest &request)
     PictureDocument &picture = std::get<PictureDocument>(read);
     const PictureFormats::Kind kind = request.format->kind;
     if (request.modelSize && kind != PictureFormats::Kind::Model)
-        return badUsage(QStringLiteral("--model-size vale solo per un modello 3D (stl, glb, ply)"));
+        return badUsage(QStringLiteral("--model-size vale solo per un modello 3D (%1)").arg(CommandLine::extensions(PictureFormats::Kind::Model)));
     const bool ofTheView = kind != PictureFormats::Kind::Picture || request.view || picture.view;
-    const QSize size = request.size.value_or(ofTheView ? viewSize : drawingSize);
+    const QSize size = request.size.value_or(ofTheView ? CommandLine::viewSize : CommandLine::drawingSize);
     const std::variant<double, Refusal> incr = aspectFactor(request, size);
     if (const Refusal *refusal = std::get_if<Refusal>(&incr))
         return *refusal;

@@ -29,7 +29,7 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        for (const std::string procedure : {"CALCOLA", "calibrationEvent", "turnFrame/1", "turnFrame/20", "turnFrame/100"})
+        for (const std::string procedure : {"drawCurve", "calibrationEvent", "turnFrame/1", "turnFrame/20", "turnFrame/100"})
             ratio(procedure, limitOf(procedure), "its drawPoints limit");
         ratio("previewStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
         for (const std::string format : {"png", "svg", "pdf"})

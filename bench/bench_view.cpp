@@ -1,6 +1,8 @@
 // The 3D view: one frame of 1, 20 and 100 curves at 1920 x 1080 device pixels beside the painter's
 // drawPoints of the same projected dots, and one step of the preview while a field is typed in.
 #include "BenchSupport.h"
+#include "curve/CurveChecks.h"
+#include "runtime/NumberText.h"
 #include "view3d/CurveCloud.h"
 #include "view3d/ViewFrame.h"
 
@@ -70,10 +72,10 @@ static void previewStep(benchmark::State &state)
     int typed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        fields.Text1->setText(QString::number(20 + typed++ % 10));
+        fields.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QString::number(20 + typed++ % 10));
         state.ResumeTiming();
-        const std::optional<CurveValues> values = fields.fieldValues();
-        cloud.setPreview(PictureCurve{fields.nextColour(), *values, std::nullopt});
+        const std::variant<CurveValues, QString> values = CurveChecks::read(fields.fieldTexts(), NumberText::parse);
+        cloud.setPreview(PictureCurve{fields.nextColour(), std::get<CurveValues>(values), std::nullopt});
         ViewFrame(cloud, turntable, 1, frameSize, 1).render(image, frameStyle());
     }
 }

@@ -25,7 +25,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     Label1 = new QLabel(QStringLiteral("Per calibrare l' impostazione corretta della risoluzione dello SCHERMO"), this);
     Label1->setFont(Controls::sansSerif(13.5));
     Controls::setForeColor(Label1, Controls::red);
-    place(Label1, 360, 240, 9135, 495);
+    place(Label1, "Label1", 360, 240, 9135, 495);
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setRange(CalibrationSteps::firstStep, CalibrationSteps::lastStep);
@@ -33,7 +33,7 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
     HScroll1->setPageStep(1);
     HScroll1->setValue(CalibrationSteps::firstStep);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
-    place(HScroll1, 480, 1080, 5895, 255);
+    place(HScroll1, "HScroll1", 480, 1080, 5895, 255);
     HScroll1->setAccessibleName(QStringLiteral("Calibrazione"));
     SpokenValue::attach(HScroll1, CalibrationSteps::initial, CalibrationSteps::perStep);
     FocusFrame::follow(HScroll1);
@@ -41,17 +41,17 @@ Form2::Form2() : Screen(QStringLiteral("Form2"), QSize(9855, 6840), true)
 
     Command2 = new WrappingButton(
         QStringLiteral("KLICCARE  sulla barra di scorrimento fino a che la figura  risulti una CIRCONFERENZA"), this);
-    place(Command2, 360, 1560, 6255, 735);
+    place(Command2, "Command2", 360, 1560, 6255, 735);
 
     Text1 = new QLineEdit(QStringLiteral("Text1"), this);
-    place(Text1, 360, 2880, 735, 375);
+    place(Text1, "Text1", 360, 2880, 735, 375);
     Text1->setAccessibleName(QStringLiteral("Fattore"));
 
     Command1 = new QPushButton(QStringLiteral("OK - continua"), this);
-    place(Command1, 3120, 2880, 1575, 615);
+    place(Command1, "Command1", 3120, 2880, 1575, 615);
 
     Command3 = new QPushButton(QStringLiteral("ESCI"), this);
-    place(Command3, 360, 4080, 1695, 615);
+    place(Command3, "Command3", 360, 4080, 1695, 615);
 
     Controls::tabOrder({HScroll1, Text1, Command1, Command2, Command3});
 
@@ -95,7 +95,7 @@ void Form2::Command1_Click()
     if (CalibrationSteps::accepted(Incr))
         Single::instance<Form3>().Show();
     else
-        Dialogs::program().message(QStringLiteral("Impostare la risoluzione SCHERMO"));
+        Dialogs::message(QStringLiteral("Impostare la risoluzione SCHERMO"));
 }
 
 void Form2::Command3_Click()

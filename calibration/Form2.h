@@ -15,21 +15,25 @@ class Form2 : public Screen {
 public:
     Form2();
 
-    float P1 = 0;
-    // Height per unit of width of a drawing surface; an empty value reads as 0.
+    // Height per unit of width of a drawing surface, which the drawing screen reads; an empty
+    // value reads as 0.
     double Incr = 0;
-    float CX = 0;
-    float CY = 0;
-    double XR = 0;
-    double YR = 0;
 
     void Form_Activate() override;
+
+private:
     void HScroll1_Change();
     void Command1_Click();
     void Command3_Click();
 
     void COORDINATE();
     void TRACCIA();
+
+    float P1 = 0;
+    float CX = 0;
+    float CY = 0;
+    double XR = 0;
+    double YR = 0;
 
     QLabel *Label1;
     QScrollBar *HScroll1;
@@ -38,7 +42,6 @@ public:
     QPushButton *Command1;
     QPushButton *Command3;
 
-private:
     // Tells a screen reader the factor the figure is drawn at, and whether the
     // earlier figures were cleared first.
     void describeFigure(bool cleared);

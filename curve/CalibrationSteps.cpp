@@ -29,6 +29,14 @@ bool CalibrationSteps::givenByCalibration(double incr)
     return incr >= initial - slack && incr <= ofStep(lastStep) + slack;
 }
 
+double CalibrationSteps::lowestAcceptedStep()
+{
+    int step = firstStep;
+    while (!accepted(ofStep(step)))
+        ++step;
+    return ofStep(step);
+}
+
 std::optional<double> CalibrationSteps::acceptedStep(double incr)
 {
     if (!std::isfinite(incr) || incr < initial - 1 || incr > ofStep(lastStep) + 1)

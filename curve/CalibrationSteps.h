@@ -14,6 +14,8 @@ constexpr int lastStep = 30;
 // step × 0,02 + 0,51, in double precision in this order.
 double ofStep(int step);
 bool accepted(double incr);
+// The smallest factor of a step that is taken.
+double lowestAcceptedStep();
 // From 0,51 to the last step's factor, to a hair: what a picture drawn after a calibration can carry.
 bool givenByCalibration(double incr);
 // The accepted step's factor that incr stands for, if it stands for one.

@@ -1,7 +1,8 @@
 #pragma once
 // The checks that "AVANTI" makes on the eight texts of a curve, in their order: each must be a
-// number, and the ratio must not be 0. The parameter screen's own chain takes the rule and the
-// words from here; the 3D view and the command line read whole curves through them.
+// number, and the ratio must not be 0. The parameter screen checks its fields one by one with
+// check(), in this order; the 3D view, the files and the command line read whole curves with
+// read().
 
 #include "curve/CurveFields.h"
 
@@ -16,9 +17,10 @@ namespace CurveChecks {
 using Parse = std::optional<double> (*)(const QString &text);
 
 bool ratioAllowed(double ratio);
-// "Il Rapporto deve essere diverso da 0"
-QString zeroRatio();
 
-// The values, or the words the parameter screen shows for the first text that fails.
+// The value of the text at index in the curve's order, or the words the parameter screen shows
+// when it fails.
+std::variant<double, QString> check(int index, const QString &text, Parse parse);
+// The values, or the words of the first text that fails.
 std::variant<CurveValues, QString> read(const std::array<QString, CurveFields::count> &texts, Parse parse);
 }

@@ -22,6 +22,9 @@ using PictureCurves = std::vector<PictureCurve>;
 
 // Degrees: the azimuth about the vertical Z axis, the elevation above the X-Y plane.
 struct ViewAngles {
+    // The elevation stops at straight down and straight up.
+    static constexpr double steepest = 90;
+
     double azimuth;
     double elevation;
     bool operator==(const ViewAngles &) const = default;

@@ -25,6 +25,14 @@ bool Turn::isSound() const
     return soundSeconds(seconds);
 }
 
+std::optional<Turn> Turn::read(const QString &seconds, MotionNumber number)
+{
+    const std::optional<double> read = number(seconds);
+    if (!read || !Turn{*read}.isSound())
+        return std::nullopt;
+    return Turn{*read};
+}
+
 int Sweep::passFrames() const
 {
     return framesOf(seconds);
@@ -115,6 +123,23 @@ std::optional<Repeat> Sweep::repeatNamed(const QString &word)
 QString Sweep::repeatWord(Repeat repeat)
 {
     return QString::fromUtf8(repeatNames[std::size_t(repeat)]).replace(u' ', u'-');
+}
+
+std::optional<Sweep> Sweep::read(const QStringList &words, MotionNumber number)
+{
+    if (words.size() < 3 || words.size() > 5)
+        return std::nullopt;
+    const std::optional<int> value = valueNamed(words[0]);
+    const std::optional<double> from = number(words[1]);
+    const std::optional<double> to = number(words[2]);
+    const std::optional<double> seconds = words.size() > 3 ? number(words[3]) : std::optional(givenSeconds);
+    const std::optional<Repeat> repeat = words.size() > 4 ? repeatNamed(words[4]) : std::optional(givenRepeat);
+    if (!value || !from || !to || !seconds || !repeat)
+        return std::nullopt;
+    const Sweep read{*value, *from, *to, *seconds, *repeat};
+    if (!read.isSound())
+        return std::nullopt;
+    return read;
 }
 
 int Motion::frames() const

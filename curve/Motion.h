@@ -6,16 +6,22 @@
 #include "curve/CurveFields.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
 namespace MotionPace {
 constexpr int framesPerSecond = 25;
 constexpr int frameCentiseconds = 100 / framesPerSecond;
+constexpr double frameSeconds = 1.0 / framesPerSecond;
 // A turn's or a sweep's pass lasts from 1 to 60 seconds.
 constexpr double shortestSeconds = 1;
 constexpr double longestSeconds = 60;
 }
+
+// A number read from a text: in the C locale in a file's machine form, with a decimal comma or
+// point on the command line.
+using MotionNumber = std::optional<double> (*)(const QString &text);
 
 // One full turn of the azimuth; by default 72 frames, 5 degrees a frame.
 struct Turn {
@@ -25,6 +31,8 @@ struct Turn {
     // round(seconds × 25)
     int frames() const;
     bool isSound() const;
+    // The turn of the seconds a text gives, if it is sound.
+    static std::optional<Turn> read(const QString &seconds, MotionNumber number);
     bool operator==(const Turn &) const = default;
 };
 
@@ -74,6 +82,13 @@ struct Sweep {
     static std::optional<int> valueNamed(const QString &name);
     static std::optional<Repeat> repeatNamed(const QString &word);
     static QString repeatWord(Repeat repeat);
+
+    // What a sweep read from words takes when they stop before its seconds or its repeat.
+    static constexpr double givenSeconds = 4;
+    static constexpr Repeat givenRepeat = Repeat::Forward;
+    // The sweep that words give, if it is sound: the value's name, the two bounds, then the
+    // seconds of a pass and the repeat's word if given.
+    static std::optional<Sweep> read(const QStringList &words, MotionNumber number);
 
     bool operator==(const Sweep &) const = default;
 

@@ -24,11 +24,11 @@ constexpr float centreShift = 10.0f;
 Form4::Form4() : Screen(QStringLiteral("Form4"), QSize(10605, 6780), true)
 {
     Command1 = new QPushButton(QStringLiteral("RIPRENDI"), this);
-    place(Command1, 960, 720, 1695, 615);
+    place(Command1, "Command1", 960, 720, 1695, 615);
     Command2 = new QPushButton(QStringLiteral("Cancella e riprendi"), this);
-    place(Command2, 3000, 720, 1695, 615);
+    place(Command2, "Command2", 3000, 720, 1695, 615);
     Command3 = new QPushButton(QStringLiteral("ESCI"), this);
-    place(Command3, 960, 1800, 1695, 615);
+    place(Command3, "Command3", 960, 1800, 1695, 615);
 
     Controls::tabOrder({Command3, Command2, Command1});
 

@@ -17,15 +17,16 @@ class Form4 : public Screen, public PictureHost {
 public:
     Form4();
 
-    float P1 = 0;
-    double Va = 0, Vb = 0, Vc = 0, Vd = 0, Ve = 0, Vp = 0;
-    double AA = 0, AB = 0;
-    double CA = 0, SA = 0, CB = 0, SB = 0;
-    float CX = 0, CY = 0;
-    double X = 0, Y = 0, Z = 0;
-    double M = 0, N = 0;
-
     void Form_Activate() override;
+
+    // The picture cleared, then each of the document's curves drawn in its own colour at incr.
+    void drawPicture(const PictureDocument &document, double incr);
+
+    // The curves drawn since the picture was last cleared, in drawing order.
+    const PictureCurves &curves() const { return m_curves; }
+    Picture picture() override;
+
+private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -40,27 +41,27 @@ public:
     // Plots the curve of Va ... Vp in the colour of the picture's last curve, the one being drawn.
     void CALCOLA();
 
-    QPushButton *Command1;
-    QPushButton *Command2;
-    QPushButton *Command3;
-
     // One drawing over the picture: the values in, the view coefficients, the scale for the aspect
     // factor, the centre, the three axis lines, then the curve in the palette colour given.
     void drawCurve(int colour, const CurveValues &values, double incr);
-    // The picture cleared, then each of the document's curves drawn in its own colour at incr.
-    void drawPicture(const PictureDocument &document, double incr);
-
-    // The curves drawn since the picture was last cleared, in drawing order.
-    const PictureCurves &curves() const { return m_curves; }
-    Picture picture() override;
-
-private:
     bool copyParameters();
     // A picture opened from a file, drawn at the current calibration; the parameter screen then
     // shows its last curve and the next "AVANTI" goes on from its last colour.
     void open(const PictureDocument &document);
     // Tells a screen reader and the picture news what the picture now holds.
     void pictureChanged(bool drawn);
+
+    float P1 = 0;
+    double Va = 0, Vb = 0, Vc = 0, Vd = 0, Ve = 0, Vp = 0;
+    double AA = 0, AB = 0;
+    double CA = 0, SA = 0, CB = 0, SB = 0;
+    float CX = 0, CY = 0;
+    double X = 0, Y = 0, Z = 0;
+    double M = 0, N = 0;
+
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
 
     CurveModel m_model;
     PictureCurves m_curves;

@@ -37,7 +37,9 @@ through_dialog() {
     gone "$2"
 }
 
-save_as() { through_dialog ctrl+s "Salva immagine" "$1"; }
+# save_as PATH: saved through the dialog; true once the file is there (it appears whole, when the
+# writing is done).
+save_as() { through_dialog ctrl+s "Salva immagine" "$1" && wait_for 10 test -e "$1"; }
 
 picture() {
     echo "# picture: context menu, save as PNG, SVG and PDF, copy, print, a failed save"
@@ -95,7 +97,7 @@ picture() {
     check "Escape closes the print dialog" $? ""
     unchanged picture-after-print "back from the print dialog"
 
-    save_as "$saved/manca/curva.png"
+    through_dialog ctrl+s "Salva immagine" "$saved/manca/curva.png"
     expect_message "a save into a folder that does not exist: a message box" picture-save-failed
     close_message_box
     [ ! -e "$saved/manca" ]

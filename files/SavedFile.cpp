@@ -4,14 +4,24 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-std::optional<QString> SavedFile::write(const QString &path, const QByteArray &content)
+SavedFile::Outcome SavedFile::write(const QString &path, const Fill &fill)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return reason(file, path);
-    if (file.write(content) != content.size() || !file.commit())
-        return reason(file, path);
-    return std::nullopt;
+        return {reason(file, path)};
+    const Outcome outcome = fill(file);
+    if (outcome.failure || outcome.cancelled)
+        file.cancelWriting();
+    else if (!file.commit())
+        return {reason(file, path)};
+    return outcome;
+}
+
+std::optional<QString> SavedFile::write(const QString &path, const QByteArray &content)
+{
+    return write(path, [&](QFileDevice &file) {
+        return file.write(content) == content.size() ? Outcome{} : Outcome{reason(file, path)};
+    }).failure;
 }
 
 QString SavedFile::reason(const QFileDevice &file, const QString &path)

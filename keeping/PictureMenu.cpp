@@ -5,6 +5,7 @@
 #include "files/PictureFormats.h"
 #include "keeping/PictureHost.h"
 #include "keeping/PicturePrint.h"
+#include "keeping/SaveFlow.h"
 #include "files/PictureReader.h"
 #include "runtime/Dialogs.h"
 #include "runtime/Program.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDateTime>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -119,15 +119,10 @@ QPoint PictureMenu::keyboardPlace() const
     return m_window.mapToGlobal(m_window.rect().center());
 }
 
-QString PictureMenu::suggestedPath(const QString &folder, const QDateTime &now, const QString &extension)
-{
-    return QDir(folder).filePath(now.toString(QStringLiteral("'elica-'yyyy-MM-dd-HHmmss'.")) + extension);
-}
-
 void PictureMenu::open()
 {
     const std::optional<QString> path =
-        Dialogs::program().askOpen(&m_window, QStringLiteral("Apri immagine"), LastFolder::get(), PictureFormats::openFilters());
+        Dialogs::askOpen(&m_window, QStringLiteral("Apri immagine"), LastFolder::get(), PictureFormats::openFilters());
     if (path)
         openPath(*path);
 }
@@ -137,12 +132,12 @@ void PictureMenu::openPath(const QString &path)
     LastFolder::rememberOf(path);
     const PictureReader::Reading reading = PictureReader::read(path);
     if (const QString *why = std::get_if<QString>(&reading)) {
-        Dialogs::program().message(PictureReader::refusal(path, *why));
+        Dialogs::message(PictureReader::refusal(path, *why));
         return;
     }
     PictureNews &news = Single::instance<PictureNews>();
     if (!news.curves().empty()
-        && !Dialogs::program().question(QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
+        && !Dialogs::question(QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
                                             .arg(QFileInfo(path).fileName())))
         return;
     news.tellOpened(std::get<PictureDocument>(reading));
@@ -150,16 +145,10 @@ void PictureMenu::openPath(const QString &path)
 
 void PictureMenu::save()
 {
-    const QStringList filters = PictureFormats::saveFilters(PictureFormats::Kind::Picture);
-    const std::optional<Dialogs::SaveChoice> choice = Dialogs::program().askSave(
-        &m_window, QStringLiteral("Salva immagine"), suggestedPath(LastFolder::get(), QDateTime::currentDateTime()), filters);
-    if (!choice)
-        return;
-    const auto [path, format] = PictureFormats::chosen(choice->path, choice->filter, PictureFormats::Kind::Picture);
-    if (const std::optional<QString> failure = PictureFormats::save(m_host.picture(), path, format->format))
-        Dialogs::program().message(PictureFormats::failedSave(format->kind, path, *failure));
-    else
-        LastFolder::rememberOf(path);
+    SaveFlow::run(PictureFormats::Kind::Picture, SaveFlow::dialog(m_window, QStringLiteral("Salva immagine")),
+                  [this](const SaveFlow::Target &target) {
+                      return SaveFlow::Written{{PictureFormats::save(m_host.picture(), target.path, target.format->format)}};
+                  });
 }
 
 void PictureMenu::copy()
@@ -176,13 +165,13 @@ void PictureMenu::print()
     const Picture picture = m_host.picture();
     QPrinter printer(QPrinter::HighResolution);
     PicturePrint::prepare(printer, picture);
-    if (!Dialogs::program().askPrint(&m_window, printer))
+    if (!Dialogs::askPrint(&m_window, printer))
         return;
     if (PicturePrint::print(printer, picture))
         return;
     if (printer.outputFileName().isEmpty())
-        Dialogs::program().message(QStringLiteral("Impossibile stampare l'immagine: la stampante non la accetta."));
+        Dialogs::message(QStringLiteral("Impossibile stampare l'immagine: la stampante non la accetta."));
     else
-        Dialogs::program().message(QStringLiteral("Impossibile stampare l'immagine nel file %1.")
+        Dialogs::message(QStringLiteral("Impossibile stampare l'immagine nel file %1.")
                         .arg(QDir::toNativeSeparators(printer.outputFileName())));
 }

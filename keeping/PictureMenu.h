@@ -10,7 +10,6 @@
 
 class PictureHost;
 class QAction;
-class QDateTime;
 class QKeySequence;
 class QMenu;
 class QWidget;
@@ -24,21 +23,18 @@ public:
     void save();
     void copy();
     void print();
-    // Opens a file as the menu's "Apri immagine…" does once a file is chosen: a reason if it
-    // cannot, the question if the picture holds curves, then the file's picture.
-    void openPath(const QString &path);
 
     // An entry of the window's own, with its shortcut, run as a handler of the program.
     QAction *addEntry(const QString &text, const QKeySequence &keys, std::function<void()> action);
     QMenu *menu() const { return m_menu; }
 
-    // elica-2026-12-07-143005.png in the given folder, or with another extension.
-    static QString suggestedPath(const QString &folder, const QDateTime &now, const QString &extension = QStringLiteral("png"));
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Opens a file as the menu's "Apri immagine…" does once a file is chosen: a reason if it
+    // cannot, the question if the picture holds curves, then the file's picture.
+    void openPath(const QString &path);
     void popup(QPoint global);
     QPoint keyboardPlace() const;
 

@@ -12,6 +12,7 @@ class Form1 : public Screen {
 public:
     Form1();
 
+private:
     void Command1_Click();
 
     DocumentView *OLE1;

@@ -1,5 +1,6 @@
 #include "parameters/ColourCounter.h"
 #include "runtime/Int16.h"
+#include "runtime/Palette.h"
 
 int16_t ColourCounter::normalised(int16_t counter)
 {
@@ -13,5 +14,10 @@ int16_t ColourCounter::normalised(int16_t counter)
 int16_t ColourCounter::advanced(int16_t counter)
 {
     const int16_t next = Int16::add(counter, 1);
-    return next > 15 ? int16_t(1) : next;
+    return next > paletteSize - 1 ? int16_t(1) : next;
+}
+
+int16_t ColourCounter::next(int16_t counter)
+{
+    return advanced(normalised(counter));
 }

@@ -8,4 +8,6 @@ namespace ColourCounter {
 int16_t normalised(int16_t counter);
 // At the start of each curve: one more, and after 15, the last palette entry, 1 again.
 int16_t advanced(int16_t counter);
+// The palette index that the next "AVANTI" draws in, after a counter.
+int16_t next(int16_t counter);
 }

@@ -39,71 +39,71 @@ QLineEdit *field(int index, QWidget *parent)
 Form3::Form3() : Screen(QStringLiteral("Form3"), QSize(11235, 9240), true)
 {
     Frame5 = frame(QStringLiteral("Valori PROSPETTICI solo ASSONOMETRICI"), this);
-    place(Frame5, 720, 240, 7815, 1335);
+    place(Frame5, "Frame5", 720, 240, 7815, 1335);
     Label1 = label(QStringLiteral("IMPOSTARE I VALORI DELLE COSTANTI"), this);
     Label1->setFont(Controls::sansSerif(13.5, true));
     Controls::setForeColor(Label1, Controls::red);
-    place(Label1, 1560, 1920, 6135, 375);
+    place(Label1, "Label1", 1560, 1920, 6135, 375);
     Frame1 = frame(QStringLiteral("ELLICA"), this);
-    place(Frame1, 720, 2520, 2655, 2175);
+    place(Frame1, "Frame1", 720, 2520, 2655, 2175);
     Frame2 = frame(QStringLiteral("SPIRALE"), this);
-    place(Frame2, 3720, 2520, 2655, 2175);
+    place(Frame2, "Frame2", 3720, 2520, 2655, 2175);
     Frame3 = frame(QString(), this);
-    place(Frame3, 6960, 2520, 3495, 1095);
+    place(Frame3, "Frame3", 6960, 2520, 3495, 1095);
     Frame4 = frame(QString(), this);
-    place(Frame4, 6960, 3840, 3495, 855);
+    place(Frame4, "Frame4", 6960, 3840, 3495, 855);
     Command1 = new QPushButton(QStringLiteral("ESCI"), this);
-    place(Command1, 1680, 4920, 1935, 735);
+    place(Command1, "Command1", 1680, 4920, 1935, 735);
     Command2 = new QPushButton(QStringLiteral("AVANTI"), this);
-    place(Command2, 5160, 4920, 1935, 735);
+    place(Command2, "Command2", 5160, 4920, 1935, 735);
     OLE1 = new DocumentView(helpPage(), this);
-    place(OLE1, 690, 5970, 9975, 2055);
+    place(OLE1, "OLE1", 690, 5970, 9975, 2055);
     OLE1->setAccessibleName(QStringLiteral("Pagina di aiuto"));
 
     Label2 = label(QStringLiteral(" Asse Maggiore"), Frame1);
-    place(Label2, 240, 480, 1215, 255);
+    place(Label2, "Label2", 240, 480, 1215, 255);
     Label3 = label(QStringLiteral("Asse Minore"), Frame1);
-    place(Label3, 240, 1560, 1335, 255);
+    place(Label3, "Label3", 240, 1560, 1335, 255);
     Text1 = field(0, Frame1);
-    place(Text1, 1560, 360, 615, 495);
+    place(Text1, "Text1", 1560, 360, 615, 495);
     Text2 = field(1, Frame1);
-    place(Text2, 1560, 1320, 615, 495);
+    place(Text2, "Text2", 1560, 1320, 615, 495);
 
     Text3 = field(2, Frame2);
-    place(Text3, 1440, 360, 615, 495);
+    place(Text3, "Text3", 1440, 360, 615, 495);
     Text4 = field(3, Frame2);
-    place(Text4, 1440, 1440, 615, 495);
+    place(Text4, "Text4", 1440, 1440, 615, 495);
     Label4 = label(QStringLiteral("Asse Minore"), Frame2);
-    place(Label4, 240, 1560, 1335, 255);
+    place(Label4, "Label4", 240, 1560, 1335, 255);
     Label5 = label(QStringLiteral(" Asse Maggiore"), Frame2);
-    place(Label5, 240, 480, 1215, 255);
+    place(Label5, "Label5", 240, 480, 1215, 255);
 
     Label6 = label(QStringLiteral("  Rapporto tra gli angoli Parametrici:          mi / ni = d           (provare con  0,3-1- 3-4-5)"),
                    Frame3);
     Label6->setWordWrap(true);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label6, 120, 120, 2295, 735);
+    place(Label6, "Label6", 120, 120, 2295, 735);
     Text5 = field(4, Frame3);
-    place(Text5, 2520, 240, 615, 495);
+    place(Text5, "Text5", 2520, 240, 615, 495);
 
     Label7 = label(QStringLiteral("PASSO"), Frame4);
     Label7->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    place(Label7, 120, 360, 2055, 375);
+    place(Label7, "Label7", 120, 360, 2055, 375);
     Text6 = field(5, Frame4);
-    place(Text6, 2520, 240, 615, 495);
+    place(Text6, "Text6", 2520, 240, 615, 495);
 
     Text7 = field(6, Frame5);
-    place(Text7, 3240, 600, 615, 495);
+    place(Text7, "Text7", 3240, 600, 615, 495);
     Text8 = field(7, Frame5);
-    place(Text8, 6600, 600, 615, 495);
+    place(Text8, "Text8", 6600, 600, 615, 495);
     Label9 = label(QStringLiteral("Angolo (beta) in gradi- latitudine dell'osservatore"), Frame5);
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label9, 4320, 600, 2055, 495);
+    place(Label9, "Label9", 4320, 600, 2055, 495);
     Label8 = label(QStringLiteral("Angolo (alfa) in gradi- longitudine dell'osservatore "), Frame5);
     Label8->setWordWrap(true);
     Label8->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(Label8, 480, 600, 2055, 495);
+    place(Label8, "Label8", 480, 600, 2055, 495);
 
     nameFields();
     Controls::tabOrder({Command2, Command1, Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, OLE1});
@@ -159,7 +159,7 @@ void Form3::Form_Activate()
 
 void Form3::reject(QLineEdit *field, ParamValue &variable, const QString &message)
 {
-    Dialogs::program().message(message);
+    Dialogs::message(message);
     field->setText(QString());
     Controls::setBackColor(field, Controls::red);
     variable = ParamValue::failureMark();
@@ -169,24 +169,18 @@ void Form3::validate(int index)
 {
     const Field field = fields()[std::size_t(index)];
     ParamValue &variable = this->*field.variable;
-    if (NumberText::isNumeric(field.text->text()))
-        variable = NumberText::toDouble(field.text->text());
+    const std::variant<double, QString> checked = CurveChecks::check(index, field.text->text(), NumberText::parse);
+    if (const double *number = std::get_if<double>(&checked))
+        variable = *number;
     else
-        reject(field.text, variable, QString::fromUtf8(CurveFields::all()[std::size_t(index)].notANumber));
+        reject(field.text, variable, std::get<QString>(checked));
 }
 
 void Form3::LeggiText1() { validate(0); }
 void Form3::LeggiText2() { validate(1); }
 void Form3::LeggiText3() { validate(2); }
 void Form3::LeggiText4() { validate(3); }
-
-void Form3::LeggiText5()
-{
-    validate(CurveFields::ratio);
-    if (VALe.isNumber() && !CurveChecks::ratioAllowed(VALe.number()))
-        reject(Text5, VALe, CurveChecks::zeroRatio());
-}
-
+void Form3::LeggiText5() { validate(4); }
 void Form3::LeggiText6() { validate(5); }
 void Form3::LeggiText7() { validate(6); }
 void Form3::LeggiText8() { validate(7); }
@@ -221,7 +215,7 @@ std::optional<CurveValues> Form3::fieldValues() const
 
 int Form3::nextColour() const
 {
-    return ColourCounter::advanced(ColourCounter::normalised(Miocolor));
+    return ColourCounter::next(Miocolor);
 }
 
 void Form3::showValues(const CurveValues &values)

@@ -28,6 +28,21 @@ public:
     ParamValue AA, AB;
 
     void Form_Activate() override;
+
+    // The eight texts, in the order of the curve's values.
+    std::array<QString, CurveFields::count> fieldTexts() const;
+    // The value, in the locale's words, into the field of the value at index, as if typed.
+    void typeValue(int index, double value);
+    // The palette index that the next "AVANTI" would draw in.
+    int nextColour() const;
+    // The values in the fields and in the parameter set, the fields white, as if typed and
+    // taken by "AVANTI".
+    void showValues(const CurveValues &values);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
     void Command2_Click();
     void Command1_Click();
 
@@ -39,19 +54,6 @@ public:
     void LeggiText6();
     void LeggiText7();
     void LeggiText8();
-
-    // The eight texts, in the order of the curve's values.
-    std::array<QString, CurveFields::count> fieldTexts() const;
-    // The values the eight texts give, when each passes the checks of "AVANTI" in its order;
-    // nothing is shown, marked or changed.
-    std::optional<CurveValues> fieldValues() const;
-    // The value, in the locale's words, into the field of the value at index, as if typed.
-    void typeValue(int index, double value);
-    // The palette index that the next "AVANTI" would draw in.
-    int nextColour() const;
-    // The values in the fields and in the parameter set, the fields white, as if typed and
-    // taken by "AVANTI".
-    void showValues(const CurveValues &values);
 
     QGroupBox *Frame5;
     QLabel *Label1;
@@ -65,10 +67,6 @@ public:
     QLabel *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     struct Field {
         QLineEdit *text;
         ParamValue Form3::*variable;
@@ -81,5 +79,8 @@ private:
     void validate(int index);
     void reject(QLineEdit *field, ParamValue &variable, const QString &message);
     void typeInto(QLineEdit *field, const QString &text);
+    // The values the eight texts give, when each passes the checks of "AVANTI" in its order;
+    // nothing is shown, marked or changed.
+    std::optional<CurveValues> fieldValues() const;
     void tellPreview();
 };

@@ -1,13 +1,14 @@
 #include "picture/CurveCaption.h"
 #include "curve/CurveFields.h"
 #include "runtime/NumberText.h"
+#include "runtime/Palette.h"
 
 #include <QLocale>
 #include <array>
 #include <cmath>
 
 namespace {
-const std::array<const char *, 16> names = {
+const std::array<const char *, paletteSize> names = {
     "nero", "blu scuro", "verde scuro", "ciano scuro", "rosso scuro", "magenta scuro",
     "giallo scuro", "grigio chiaro", "grigio scuro", "blu", "verde", "ciano",
     "rosso", "magenta", "giallo", "bianco",

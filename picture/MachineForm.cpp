@@ -63,31 +63,33 @@ std::optional<PictureCurve> curve(const QList<QByteArray> &tokens)
     return PictureCurve{*colour, CurveFields::fromNumbers(values), *incr};
 }
 
+std::optional<double> formNumber(const QString &token)
+{
+    return number(token.toLatin1());
+}
+
+QStringList words(const QList<QByteArray> &tokens)
+{
+    QStringList out;
+    for (const QByteArray &token : tokens)
+        out << QString::fromLatin1(token);
+    return out;
+}
+
+// "turn", the degrees of a full turn, its seconds.
 std::optional<Turn> turn(const QList<QByteArray> &tokens)
 {
     if (tokens.size() != 3 || number(tokens[1]) != Turn::degrees)
         return std::nullopt;
-    const std::optional<double> seconds = number(tokens[2]);
-    if (!seconds || !Turn{*seconds}.isSound())
-        return std::nullopt;
-    return Turn{*seconds};
+    return Turn::read(QString::fromLatin1(tokens[2]), formNumber);
 }
 
+// "sweep" and all five words of the sweep.
 std::optional<Sweep> sweep(const QList<QByteArray> &tokens)
 {
     if (tokens.size() != 6)
         return std::nullopt;
-    const std::optional<int> value = Sweep::valueNamed(QString::fromLatin1(tokens[1]));
-    const std::optional<double> from = number(tokens[2]);
-    const std::optional<double> to = number(tokens[3]);
-    const std::optional<double> seconds = number(tokens[4]);
-    const std::optional<Repeat> repeat = Sweep::repeatNamed(QString::fromLatin1(tokens[5]));
-    if (!value || !from || !to || !seconds || !repeat)
-        return std::nullopt;
-    const Sweep read{*value, *from, *to, *seconds, *repeat};
-    if (!read.isSound())
-        return std::nullopt;
-    return read;
+    return Sweep::read(words(tokens.sliced(1)), formNumber);
 }
 }
 

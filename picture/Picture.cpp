@@ -2,7 +2,7 @@
 #include "picture/CurveCaption.h"
 #include "picture/MachineForm.h"
 #include "runtime/About.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 
 #include <QFont>
 #include <QPainter>
@@ -40,9 +40,9 @@ void Picture::paint(QPainter &painter) const
     if (marks) {
         std::vector<QLineF> lines;
         std::vector<QRectF> squares;
-        for (const PictureRecord::Run &run : marks->runs()) {
+        for (const MarkRecord::Run &run : marks->runs()) {
             const QColor colour = QColor::fromRgb(run.colour);
-            if (run.kind == PictureRecord::Kind::Lines) {
+            if (run.kind == MarkRecord::Kind::Lines) {
                 lines.clear();
                 for (std::uint32_t i = run.first; i < run.first + run.count; i += 2)
                     lines.emplace_back(marks->point(i), marks->point(i + 1));
@@ -54,7 +54,7 @@ void Picture::paint(QPainter &painter) const
                 // Dots off the picture are left out: a PDF has no way to write a number as large
                 // as some of their places.
                 for (std::uint32_t i = run.first; i < run.first + run.count; ++i) {
-                    const QRectF square = PictureRecord::square(marks->point(i), run.penWidth);
+                    const QRectF square = MarkRecord::square(marks->point(i), run.penWidth);
                     if (square.intersects(area))
                         squares.push_back(square);
                 }

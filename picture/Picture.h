@@ -13,7 +13,7 @@
 #include <QString>
 #include <vector>
 
-class PictureRecord;
+class MarkRecord;
 class QPainter;
 
 // A word written on the picture: its baseline's left end in logical pixels, colour and size.
@@ -37,7 +37,7 @@ struct Picture {
     QImage image;
     QColor background;
     // Lines and dots in logical pixels, in drawing order; owned by whoever made the picture.
-    const PictureRecord *marks = nullptr;
+    const MarkRecord *marks = nullptr;
     std::vector<PictureFill> fills;
     std::vector<PictureLabel> labels;
     PictureDocument document;

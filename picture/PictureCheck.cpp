@@ -2,14 +2,18 @@
 #include "curve/CalibrationSteps.h"
 #include "curve/CurveChecks.h"
 #include "runtime/NumberText.h"
+#include "runtime/Palette.h"
 
 #include <cmath>
 
 namespace {
 std::optional<QString> curveProblem(int number, const PictureCurve &curve)
 {
-    if (curve.colour < 0 || curve.colour > 15)
-        return QStringLiteral("la curva %1 ha il colore %2, fuori dalla tavolozza (da 0 a 15)").arg(number).arg(curve.colour);
+    if (curve.colour < 0 || curve.colour >= paletteSize)
+        return QStringLiteral("la curva %1 ha il colore %2, fuori dalla tavolozza (da 0 a %3)")
+            .arg(number)
+            .arg(curve.colour)
+            .arg(paletteSize - 1);
     for (const CurveField &field : CurveFields::all())
         if (!std::isfinite(curve.values.*field.member))
             return QStringLiteral("nella curva %1 il valore %2 non è un numero").arg(number).arg(QString::fromUtf8(field.name));
@@ -36,8 +40,8 @@ std::optional<QString> PictureCheck::problem(const PictureDocument &document)
     if (document.view) {
         if (!std::isfinite(document.view->azimuth) || !std::isfinite(document.view->elevation))
             return QStringLiteral("gli angoli della vista 3D non sono numeri");
-        if (std::abs(document.view->elevation) > 90)
-            return QStringLiteral("l'elevazione della vista 3D è oltre 90 gradi");
+        if (std::abs(document.view->elevation) > ViewAngles::steepest)
+            return QStringLiteral("l'elevazione della vista 3D è oltre %1 gradi").arg(ViewAngles::steepest);
     }
     return std::nullopt;
 }

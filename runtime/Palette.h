@@ -3,6 +3,9 @@
 
 #include <QColor>
 
+// The palette's colours, index 0 to paletteSize - 1.
+constexpr int paletteSize = 16;
+
 // Palette colour for index 0..15; any other index is Failure::invalidArgument().
 QColor QBColor(int index);
 

@@ -9,15 +9,9 @@
 namespace {
 bool ending = false;
 
-Program::Terminator &terminator()
-{
-    static Program::Terminator instance;
-    return instance;
-}
-
 void fail(const QString &name)
 {
-    Dialogs::program().message(QStringLiteral("Errore di esecuzione: %1").arg(name));
+    Dialogs::message(QStringLiteral("Errore di esecuzione: %1").arg(name));
     Program::end(1);
 }
 }
@@ -40,26 +34,7 @@ void Program::end(int status)
     if (ending)
         return;
     ending = true;
-    if (terminator()) {
-        terminator()(status);
-        return;
-    }
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
     QCoreApplication::exit(status);
-}
-
-bool Program::isEnding()
-{
-    return ending;
-}
-
-void Program::setTerminator(Terminator replacement)
-{
-    terminator() = std::move(replacement);
-}
-
-void Program::resetEnding()
-{
-    ending = false;
 }

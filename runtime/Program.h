@@ -10,12 +10,4 @@ void handle(const std::function<void()> &handler);
 
 // Ends the program at once with the given exit status; no further handler runs.
 void end(int status = 0);
-bool isEnding();
-
-using Terminator = std::function<void(int status)>;
-// Replaces what end() does after marking the program as ending (tests record
-// the status); an empty terminator restores leaving the event loop.
-void setTerminator(Terminator terminator);
-// Forgets that the program was ending (tests start each case afresh).
-void resetEnding();
 }

@@ -61,8 +61,9 @@ void Screen::describeSurface(const QString &name, const QString &description)
     m_figure->setAccessibleDescription(description);
 }
 
-void Screen::place(QWidget *control, int left, int top, int width, int height)
+void Screen::place(QWidget *control, const char *name, int left, int top, int width, int height)
 {
+    control->setObjectName(QLatin1String(name));
     control->setGeometry(Twips::toPixels(left, top, width, height));
 }
 

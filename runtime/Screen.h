@@ -28,11 +28,11 @@ public:
     // What a screen reader says of the picture on the surface; the surface has
     // no such voice until a screen first describes it.
     void describeSurface(const QString &name, const QString &description);
-    const SurfaceFigure *surfaceFigure() const { return m_figure; }
 
 protected:
-    // Places a control at a design position in twips, relative to its parent.
-    static void place(QWidget *control, int left, int top, int width, int height);
+    // Places a control at a design position in twips, relative to its parent, under its design
+    // name ("Command1"), by which it can be found.
+    static void place(QWidget *control, const char *name, int left, int top, int width, int height);
     // Connects a button's click to a handler of the program.
     void onClick(QAbstractButton *button, std::function<void()> handler);
 

@@ -23,8 +23,6 @@ public:
     // the window is on screen with its size (at once when it already is).
     void show(QWidget &screen);
 
-    QWidget *activeScreen() const { return m_active; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -4,7 +4,7 @@
 // The image is made on the first drawing; until then the surface is all background.
 
 #include "runtime/Clip.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 #include "runtime/UserScale.h"
 
 #include <QColor>
@@ -36,8 +36,8 @@ public:
     void onChanged(std::function<void()> callback) { m_changed = std::move(callback); }
     void shown() { m_dirty = false; }
     // What was drawn since the last clearing, for the picture's files.
-    const PictureRecord &record() const { return m_record; }
-    PictureRecord &record() { return m_record; }
+    const MarkRecord &record() const { return m_record; }
+    MarkRecord &record() { return m_record; }
     // Whether what is drawn from now on goes into the record (it costs a little on every dot).
     void setRecording(bool on) { m_recording = on; }
     bool recording() const { return m_recording; }
@@ -82,7 +82,7 @@ public:
         void plot(float x, float y);
 
         Surface &m_surface;
-        PictureRecord *m_record;
+        MarkRecord *m_record;
         QRgb m_rgb;
         int m_width;
         UserScale::Mapping m_mapping;
@@ -111,7 +111,7 @@ private:
     QColor m_background = Qt::white;
     std::function<void()> m_changed;
     bool m_dirty = false;
-    PictureRecord m_record;
+    MarkRecord m_record;
     bool m_recording = false;
 };
 

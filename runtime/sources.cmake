@@ -10,8 +10,9 @@ target_sources(elica_core PRIVATE
   runtime/WrappingButton.h runtime/WrappingButton.cpp
   runtime/UserScale.h runtime/UserScale.cpp
   runtime/Clip.h runtime/Clip.cpp
-  runtime/PictureRecord.h runtime/PictureRecord.cpp
+  runtime/MarkRecord.h runtime/MarkRecord.cpp
   runtime/Surface.h runtime/Surface.cpp
+  runtime/SaveDialog.h runtime/SaveDialog.cpp
   runtime/Dialogs.h runtime/Dialogs.cpp
   runtime/Program.h runtime/Program.cpp
   runtime/ScreenFlow.h runtime/ScreenFlow.cpp

@@ -3,7 +3,9 @@
 // a given size, all that opening a file may change, and running the command-line tools that
 // read PDF files.
 
+#include "TestSupport.h"
 #include "calibration/Form2.h"
+#include "curve/PictureNews.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
 #include "keeping/PictureMenu.h"
@@ -11,7 +13,10 @@
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"
 
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -53,6 +58,27 @@ inline QString statusOf(const View3D &view)
     return view.findChild<QLabel *>(QStringLiteral("status"))->text();
 }
 
+// The 3D view shown as the drawing screen's "Vista 3D" asks for it.
+inline View3D &presentedView()
+{
+    View3D::answerRequests();
+    emit Single::instance<PictureNews>().viewRequested();
+    return Single::instance<View3D>();
+}
+
+// A file dropped on a window, as from a file manager; opened once the drop is over.
+inline void dropFile(QWidget &window, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents();
+}
+
 // Everything a refused file must leave as it was: the curves, the colour counter, the fields'
 // texts and colours, the picture and the 3D view's angles.
 struct OpenedState {
@@ -67,8 +93,10 @@ inline OpenedState openedState(Form4 &form)
 {
     Form3 &set = Single::instance<Form3>();
     QStringList fields;
-    for (const QLineEdit *field : {set.Text1, set.Text2, set.Text3, set.Text4, set.Text5, set.Text6, set.Text7, set.Text8})
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"}) {
+        const QLineEdit *field = control<QLineEdit>(set, name);
         fields << field->text() + QLatin1Char('/') + field->palette().color(QPalette::Base).name();
+    }
     return {form.curves(), set.Miocolor, fields, form.surface().image(), areaOf(Single::instance<View3D>()).turntable().angles()};
 }
 

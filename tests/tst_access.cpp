@@ -84,7 +84,7 @@ void AccessTest::pageText()
     QFETCH(bool, intro);
     QFETCH(QString, name);
     QFETCH(QString, text);
-    DocumentView *view = intro ? Single::instance<Form1>().OLE1 : Single::instance<Form3>().OLE1;
+    DocumentView *view = intro ? control<DocumentView>(Single::instance<Form1>(), "OLE1") : control<DocumentView>(Single::instance<Form3>(), "OLE1");
     QAccessibleInterface *page = accessible(view);
     QCOMPARE(page->role(), QAccessible::Document);
     QCOMPARE(page->text(QAccessible::Name), name);
@@ -117,7 +117,7 @@ void AccessTest::fieldNames()
     QFETCH(int, field);
     QFETCH(QString, name);
     Form3 &form = Single::instance<Form3>();
-    QLineEdit *fields[] = {form.Text1, form.Text2, form.Text3, form.Text4, form.Text5, form.Text6, form.Text7, form.Text8};
+    QLineEdit *fields[] = {control<QLineEdit>(form, "Text1"), control<QLineEdit>(form, "Text2"), control<QLineEdit>(form, "Text3"), control<QLineEdit>(form, "Text4"), control<QLineEdit>(form, "Text5"), control<QLineEdit>(form, "Text6"), control<QLineEdit>(form, "Text7"), control<QLineEdit>(form, "Text8")};
     QAccessibleInterface *interface = accessible(fields[field - 1]);
     QCOMPARE(interface->role(), QAccessible::EditableText);
     QCOMPARE(interface->text(QAccessible::Name), name);
@@ -128,10 +128,10 @@ void AccessTest::calibrationBarSpeaksTheFactor()
     Form2 &form = Single::instance<Form2>();
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QAccessibleInterface *bar = accessible(form.HScroll1);
+    QAccessibleInterface *bar = accessible(control<QScrollBar>(form, "HScroll1"));
     QCOMPARE(bar->role(), QAccessible::ScrollBar);
     QCOMPARE(bar->text(QAccessible::Name), QStringLiteral("Calibrazione"));
-    QCOMPARE(accessible(form.Text1)->text(QAccessible::Name), QStringLiteral("Fattore"));
+    QCOMPARE(accessible(control<QLineEdit>(form, "Text1"))->text(QAccessible::Name), QStringLiteral("Fattore"));
     QAccessibleValueInterface *value = bar->valueInterface();
     QVERIFY(value);
     QCOMPARE(value->currentValue().toDouble(), 0.51);
@@ -139,22 +139,22 @@ void AccessTest::calibrationBarSpeaksTheFactor()
     QCOMPARE(value->maximumValue().toDouble(), 0.51 + 0.02 * 30);
 
     // Keyboard alone: the arrow keys move the bar a step the way they point.
-    QCOMPARE(QApplication::focusWidget(), form.HScroll1);
-    QTest::keyClick(form.HScroll1, Qt::Key_Right);
-    QTest::keyClick(form.HScroll1, Qt::Key_Right);
-    QTest::keyClick(form.HScroll1, Qt::Key_Right);
-    QTest::keyClick(form.HScroll1, Qt::Key_Left);
-    QCOMPARE(form.HScroll1->value(), 3);
+    QCOMPARE(QApplication::focusWidget(), control<QScrollBar>(form, "HScroll1"));
+    QTest::keyClick(control<QScrollBar>(form, "HScroll1"), Qt::Key_Right);
+    QTest::keyClick(control<QScrollBar>(form, "HScroll1"), Qt::Key_Right);
+    QTest::keyClick(control<QScrollBar>(form, "HScroll1"), Qt::Key_Right);
+    QTest::keyClick(control<QScrollBar>(form, "HScroll1"), Qt::Key_Left);
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 3);
     QCOMPARE(value->currentValue().toDouble(), form.Incr);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,57"));
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,57"));
     // An assistive tool that sets a factor moves the bar to it.
     value->setCurrentValue(0.79);
-    QCOMPARE(form.HScroll1->value(), 14);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,79"));
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 14);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,79"));
     // Back on the screen the factor is 0,51 again while the bar stays.
     form.Form_Activate();
     QCOMPARE(value->currentValue().toDouble(), 0.51);
-    QCOMPARE(form.HScroll1->value(), 14);
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 14);
 }
 
 void AccessTest::calibrationFigureDescribesItself_data()
@@ -174,29 +174,29 @@ void AccessTest::calibrationFigureDescribesItself()
     Form2 &form = Single::instance<Form2>();
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const SurfaceFigure *figure = form.surfaceFigure();
+    SurfaceFigure *figure = form.findChild<SurfaceFigure *>();
     QVERIFY(figure);
-    QAccessibleInterface *interface = accessible(const_cast<SurfaceFigure *>(figure));
+    QAccessibleInterface *interface = accessible(figure);
     QCOMPARE(interface->role(), QAccessible::Graphic);
     QCOMPARE(interface->text(QAccessible::Name), QStringLiteral("Figura di calibrazione"));
     QCOMPARE(interface->text(QAccessible::Description), QStringLiteral(u"Fattore 0,51; la figura non è stata cancellata"));
 
-    form.HScroll1->setValue(from);
-    form.HScroll1->setValue(to);
+    control<QScrollBar>(form, "HScroll1")->setValue(from);
+    control<QScrollBar>(form, "HScroll1")->setValue(to);
     QCOMPARE(interface->text(QAccessible::Description), description);
     // It covers the surface but the controls above it still take the clicks.
     QCOMPARE(figure->geometry(), form.rect());
     QCOMPARE(form.childAt(form.rect().center() + QPoint(200, 200)), nullptr);
-    QCOMPARE(form.childAt(form.HScroll1->geometry().center()), form.HScroll1);
+    QCOMPARE(form.childAt(control<QScrollBar>(form, "HScroll1")->geometry().center()), control<QScrollBar>(form, "HScroll1"));
 }
 
 void AccessTest::pictureDescribesItsCurves()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     setParameters();
     Single::instance<Form2>().Incr = 0.75;
     Form4 &form = Single::instance<Form4>();
-    QAccessibleInterface *figure = accessible(const_cast<SurfaceFigure *>(form.surfaceFigure()));
+    QAccessibleInterface *figure = accessible(form.findChild<SurfaceFigure *>());
     QCOMPARE(figure->text(QAccessible::Name), QStringLiteral("Disegno"));
     QCOMPARE(figure->text(QAccessible::Description), QStringLiteral(u"Il disegno è vuoto"));
 
@@ -211,7 +211,7 @@ void AccessTest::pictureDescribesItsCurves()
              QStringLiteral("2 curve. ") + first
                  + QStringLiteral(". Curva 2, verde scuro: a 20; b 15; c 10; d 5; rapporto 0,5; passo 1; alfa 45; beta 30"));
 
-    form.Command2_Click();
+    control<QPushButton>(form, "Command2")->click();
     QCOMPARE(figure->text(QAccessible::Description), QStringLiteral(u"Il disegno è vuoto"));
     QVERIFY(recorder.messages.isEmpty());
 }

@@ -5,7 +5,7 @@
 #include "calibration/Form2.h"
 #include "parameters/Form3.h"
 #include "runtime/NumberText.h"
-#include "runtime/ScreenFlow.h"
+#include "runtime/Angles.h"
 #include "runtime/Single.h"
 #include "runtime/SinglePrecision.h"
 
@@ -29,11 +29,11 @@ Form2 &recordingScreen()
     return form;
 }
 
-QList<QPointF> recordedDots(const PictureRecord &record)
+QList<QPointF> recordedDots(const MarkRecord &record)
 {
     QList<QPointF> dots;
-    for (const PictureRecord::Run &run : record.runs())
-        if (run.kind == PictureRecord::Kind::Dots)
+    for (const MarkRecord::Run &run : record.runs())
+        if (run.kind == MarkRecord::Kind::Dots)
             for (std::uint32_t i = run.first; i < run.first + run.count; ++i)
                 dots << record.point(i);
     return dots;
@@ -54,40 +54,48 @@ private slots:
 
 void CalibrationTest::figure_data()
 {
-    QTest::addColumn<double>("incr");
+    QTest::addColumn<int>("step");
     QTest::addColumn<float>("scaleHeight");
     QTest::addColumn<float>("centreY");
-    QTest::newRow("0.51") << 0.51 << 74647.3515625f << 37323.67578125f;
-    QTest::newRow("0.55") << 0.55 << 80502.046875f << 40251.0234375f;
+    // The activation's figure, and the bar's at step 2.
+    QTest::newRow("0.51") << 0 << 74647.3515625f << 37323.67578125f;
+    QTest::newRow("0.55") << 2 << 80502.046875f << 40251.0234375f;
 }
 
 void CalibrationTest::figure()
 {
-    QFETCH(double, incr);
+    QFETCH(int, step);
     QFETCH(float, scaleHeight);
     QFETCH(float, centreY);
     Form2 &form = recordingScreen();
-    form.P1 = 0.0174532924f;
-    form.Incr = incr;
-    form.COORDINATE();
-
+    form.Form_Activate();
     const Surface &surface = form.surface();
+    const MarkRecord &record = surface.record();
+    if (step) {
+        form.surface().record().clear();
+        control<QScrollBar>(form, "HScroll1")->setValue(step);
+    }
+
     QCOMPARE(surface.ScaleWidth(), 146367.359375f);
     QCOMPARE(surface.ScaleHeight(), scaleHeight);
-    QCOMPARE(form.CX, centreX);
-    QCOMPARE(form.CY, centreY);
     QCOMPARE(surface.DrawWidth(), 1);
-    const PictureRecord &record = surface.record();
-    QCOMPARE(record.runs().front().kind, PictureRecord::Kind::Lines);
+    // The two axes cross at the centre: down the whole height, across the whole width.
+    QCOMPARE(record.runs().front().kind, MarkRecord::Kind::Lines);
     QCOMPARE(record.runs().front().count, 4u);
+    // In single precision, as the record keeps them.
+    const QPointF centre(float(surface.scale().toPixelX(centreX)), float(surface.scale().toPixelY(centreY)));
+    QCOMPARE(record.point(0).x(), centre.x());
+    QCOMPARE(record.point(1).x(), centre.x());
+    QCOMPARE(record.point(2).y(), centre.y());
+    QCOMPARE(record.point(3).y(), centre.y());
 
     // The circle's points, as the figure takes them, to the last bit; each plotted where the
-    // record has it, all in dark blue.
+    // record has it, all in dark blue; an event draws it twice.
     CirclePoints points;
-    const std::vector<CirclePoint> &circle = points.forP1(form.P1);
+    const std::vector<CirclePoint> &circle = points.forP1(Angles::P1());
     QCOMPARE(circle.size(), std::size_t(3600));
-    const auto plottedX = [&](const CirclePoint &point) { return toSingle(double(form.CX) + point.XR); };
-    const auto plottedY = [&](const CirclePoint &point) { return toSingle(double(form.CY) + point.YR); };
+    const auto plottedX = [&](const CirclePoint &point) { return toSingle(double(centreX) + point.XR); };
+    const auto plottedY = [&](const CirclePoint &point) { return toSingle(double(centreY) + point.YR); };
     QCOMPARE(plottedX(circle.front()), rightmost);
     QCOMPARE(plottedY(circle.front()), centreY);
     const auto [minX, maxX] = std::minmax_element(circle.cbegin(), circle.cend(),
@@ -101,8 +109,9 @@ void CalibrationTest::figure()
     QVERIFY(plottedY(circle[1]) > centreY);
 
     const QList<QPointF> dots = recordedDots(record);
-    QCOMPARE(dots.size(), 3600);
-    for (int i = 0; i < dots.size(); i += 450) {
+    QCOMPARE(dots.size(), 7200);
+    QCOMPARE(dots.mid(0, 3600), dots.mid(3600));
+    for (int i = 0; i < 3600; ++i) {
         const CirclePoint &point = circle[std::size_t(i)];
         QCOMPARE(dots[i], QPointF(std::floor(surface.scale().toPixelX(plottedX(point))),
                                   std::floor(surface.scale().toPixelY(plottedY(point)))));
@@ -112,94 +121,90 @@ void CalibrationTest::figure()
 
 void CalibrationTest::eachEventDrawsTheCircleTwice()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     Form2 &form = recordingScreen();
     form.Form_Activate();
-    const PictureRecord &record = form.surface().record();
-    const QList<QPointF> dots = recordedDots(record);
-    QCOMPARE(dots.size(), 7200);
-    QCOMPARE(record.runs().front().count, 4u);
-    QCOMPARE(dots.mid(0, 3600), dots.mid(3600));
-    form.HScroll1->setValue(14);
+    const MarkRecord &record = form.surface().record();
+    QCOMPARE(record.dotCount(), std::uint64_t(7200));
+    control<QScrollBar>(form, "HScroll1")->setValue(14);
     QCOMPARE(record.dotCount(), std::uint64_t(14400));
 }
 
 void CalibrationTest::barValuesShowTwoDecimals()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     Form2 &form = Single::instance<Form2>();
     form.Form_Activate();
     for (int value = 30; value >= 1; --value) {
-        form.HScroll1->setValue(value);
+        control<QScrollBar>(form, "HScroll1")->setValue(value);
         QCOMPARE(form.Incr, value * 0.02 + 0.51);
-        const QString text = form.Text1->text();
+        const QString text = control<QLineEdit>(form, "Text1")->text();
         QVERIFY2(text.section(QLatin1Char(','), 1).size() <= 2, qPrintable(text));
         QVERIFY(std::abs(NumberText::toDouble(text) - form.Incr) < 1e-12);
     }
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,53"));
-    form.HScroll1->setValue(3);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,53"));
+    control<QScrollBar>(form, "HScroll1")->setValue(3);
     QCOMPARE(form.Incr, 0.5700000000000001);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,57"));
-    form.HScroll1->setValue(30);
-    QCOMPARE(form.Text1->text(), QStringLiteral("1,11"));
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,57"));
+    control<QScrollBar>(form, "HScroll1")->setValue(30);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("1,11"));
 }
 
 void CalibrationTest::calibrationStates()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     Form2 &form = Single::instance<Form2>();
-    QCOMPARE(form.HScroll1->value(), 1);
-    QCOMPARE(form.Text1->text(), QStringLiteral("Text1"));
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 1);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("Text1"));
     form.surface().setRecording(true);
     form.Show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.focusWidget(), form.HScroll1);
+    QCOMPARE(form.focusWidget(), control<QScrollBar>(form, "HScroll1"));
     // A clearing empties the record: what it holds then is the one event drawn since.
-    const PictureRecord &record = form.surface().record();
+    const MarkRecord &record = form.surface().record();
     const auto cleared = [&record] { return record.dotCount() == 7200; };
 
     // First display: 0,51 and refused.
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,51"));
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,51"));
     QCOMPARE(form.Incr, 0.51);
-    form.Command1->click();
+    control<QPushButton>(form, "Command1")->click();
     QCOMPARE(recorder.messages, QStringList{QStringLiteral("Impostare la risoluzione SCHERMO")});
     QVERIFY(!Single::exists<Form3>());
 
     // 1 -> 2: the factor goes up, nothing is cleared, accepted.
-    form.HScroll1->setValue(2);
+    control<QScrollBar>(form, "HScroll1")->setValue(2);
     QVERIFY(!cleared());
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,55"));
-    form.Command1->click();
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,55"));
+    control<QPushButton>(form, "Command1")->click();
     QCOMPARE(recorder.messages.size(), 1);
     QVERIFY(Single::exists<Form3>());
     QVERIFY(QTest::qWaitForWindowExposed(&Single::instance<Form3>()));
-    QCOMPARE(ScreenFlow::instance().activeScreen(), &Single::instance<Form3>());
+    QTRY_COMPARE(QApplication::activeWindow(), &Single::instance<Form3>());
 
     // 2 -> 1: the factor goes down, the surface is cleared first; 0.53 is refused.
-    form.HScroll1->setValue(1);
+    control<QScrollBar>(form, "HScroll1")->setValue(1);
     QVERIFY(cleared());
     QCOMPARE(form.Incr, 0.53);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,53"));
-    form.Command1->click();
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,53"));
+    control<QPushButton>(form, "Command1")->click();
     QCOMPARE(recorder.messages.size(), 2);
 
     // Coming back after the parameter screen: 0,51 again, refused, the bar where it was.
-    form.HScroll1->setValue(3);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,57"));
+    control<QScrollBar>(form, "HScroll1")->setValue(3);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,57"));
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(form.Incr, 0.51);
-    QCOMPARE(form.Text1->text(), QStringLiteral("0,51"));
-    QCOMPARE(form.HScroll1->value(), 3);
+    QCOMPARE(control<QLineEdit>(form, "Text1")->text(), QStringLiteral("0,51"));
+    QCOMPARE(control<QScrollBar>(form, "HScroll1")->value(), 3);
     QVERIFY(!cleared());
-    form.Command1->click();
+    control<QPushButton>(form, "Command1")->click();
     QCOMPARE(recorder.messages.size(), 3);
 
     // Whatever is typed into the field is never read.
-    form.Text1->setText(QStringLiteral("0,99"));
-    form.Command1->click();
+    control<QLineEdit>(form, "Text1")->setText(QStringLiteral("0,99"));
+    control<QPushButton>(form, "Command1")->click();
     QCOMPARE(recorder.messages.size(), 4);
-    QVERIFY(recorder.endings.isEmpty());
 }
 
 QTEST_MAIN(CalibrationTest)

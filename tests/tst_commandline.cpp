@@ -5,7 +5,11 @@
 #include "TestSupport.h"
 #include "files/PictureFormats.h"
 #include "files/PictureReader.h"
+#include "app/CommandLine.h"
+#include "curve/CalibrationSteps.h"
+#include "files/models/Model.h"
 #include "runtime/About.h"
+#include "view3d/ViewFrame.h"
 
 Q_DECLARE_METATYPE(Motion)
 
@@ -39,7 +43,60 @@ QStringList lines(const QByteArray &text)
 }
 
 
-const QString hint = QStringLiteral(" (elica --help elenca le opzioni)");
+const QString hint = CommandLine::usageHint();
+
+// A number as the help and the manual page write it: with the decimal comma.
+QString said(double value)
+{
+    QLocale italian(QLocale::Italian);
+    italian.setNumberOptions(QLocale::OmitGroupSeparator);
+    return italian.toString(value, 'g', 15);
+}
+
+// What an option's help says, on one line.
+QString helpOf(const QStringList &help, const QString &option)
+{
+    QString said;
+    bool in = false;
+    for (const QString &line : help) {
+        if (line.startsWith(QStringLiteral("  -")))
+            in = line.trimmed().startsWith(option + QLatin1Char(' '));
+        else if (!line.startsWith(QStringLiteral("   ")))
+            in = false;
+        if (in)
+            said += QLatin1Char(' ') + line;
+    }
+    return said.simplified();
+}
+
+// What the manual page says of an option, as the reader sees it, on one line: the paragraph
+// that the option's tag opens.
+QString manualOf(const QString &page, const QString &option)
+{
+    const QStringList lines = page.split(u'\n');
+    QString said;
+    bool in = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        line.replace(QStringLiteral("\\-"), QStringLiteral("-")).replace(QStringLiteral("\\~"), QStringLiteral(" "));
+        if (line.startsWith(QStringLiteral(".TP")) || line.startsWith(QStringLiteral(".PP")) || line.startsWith(QStringLiteral(".SH"))) {
+            in = line.startsWith(QStringLiteral(".TP")) && i + 1 < lines.size()
+                && lines[i + 1].section(u' ', 1, 1).replace(QStringLiteral("\\-"), QStringLiteral("-")) == option;
+            continue;
+        }
+        if (!in)
+            continue;
+        if (line.startsWith(u'.'))
+            line = line.section(u' ', 1).remove(u'"');
+        said += QLatin1Char(' ') + line;
+    }
+    return said.simplified();
+}
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 
 // The pixels and the exact words of a picture file.
 struct Saved {
@@ -59,10 +116,6 @@ Saved savedIn(const QString &path)
     return {pixels, document};
 }
 
-QString sizeText(QSize size)
-{
-    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-}
 }
 
 class TestCommandLine : public QObject {
@@ -116,6 +169,50 @@ private slots:
                                    "--model-size <MM>"})
             QVERIFY2(options.contains(QLatin1String("  ") + QLatin1String(option) + QLatin1Char(' ')), option);
         QVERIFY(result.out.contains(QStringLiteral("Esempio: due curve in un PNG, la loro vista 3D in un PDF, la vista che gira con il passo")));
+    }
+
+    // Each option's limits and defaults, as the constants that own them give them, in the help
+    // and in the manual page alike.
+    void limitsSaidAsTheProgramTakesThem_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("phrases");
+        const auto range = [](double lowest, double highest) { return QStringLiteral("da %1 a %2").arg(said(lowest), said(highest)); };
+        QTest::newRow("--aspect") << "--aspect"
+            << QStringList{range(CalibrationSteps::lowestAcceptedStep(), CalibrationSteps::ofStep(CalibrationSteps::lastStep))
+                           + QStringLiteral(", ogni ") + said(CalibrationSteps::perStep)};
+        QTest::newRow("--size") << "--size"
+            << QStringList{range(1, CommandLine::largestSide), sizeText(CommandLine::drawingSize), sizeText(CommandLine::viewSize)};
+        QTest::newRow("--view") << "--view" << QStringList{range(-ViewAngles::steepest, ViewAngles::steepest)};
+        QTest::newRow("--dot-size") << "--dot-size"
+            << QStringList{range(FrameStyle::smallestDot, FrameStyle::largestDot) + QStringLiteral(" (se manca: %1)").arg(FrameStyle{}.dotSize)};
+        QTest::newRow("--model-size") << "--model-size"
+            << QStringList{range(Model::smallestSide, Model::largestAllowedSide) + QStringLiteral(" (se manca: %1)").arg(said(Model::defaultSide)),
+                           CommandLine::extensions(PictureFormats::Kind::Model)};
+        QTest::newRow("--turn") << "--turn"
+            << QStringList{range(MotionPace::shortestSeconds, MotionPace::longestSeconds)
+                               + QStringLiteral(" (se mancano: %1, cioè %2 fotogrammi)").arg(said(Turn{}.seconds)).arg(Turn{}.frames()),
+                           CommandLine::extensions(PictureFormats::Kind::Animation)};
+        QTest::newRow("--sweep") << "--sweep"
+            << QStringList{range(MotionPace::shortestSeconds, MotionPace::longestSeconds)
+                               + QStringLiteral(" (se mancano: %1)").arg(said(Sweep::givenSeconds)),
+                           QStringLiteral("(se manca: %1)").arg(Sweep::repeatWord(Sweep::givenRepeat))};
+        QTest::newRow("--export") << "--export" << QStringList{CommandLine::extensions()};
+    }
+
+    void limitsSaidAsTheProgramTakesThem()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, phrases);
+        const QString help = helpOf(run({QStringLiteral("--help")}).out, option);
+        QFile page(QStringLiteral(ELICA_MANUAL_PAGE));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString manual = manualOf(QString::fromUtf8(page.readAll()), option);
+        QVERIFY2(!help.isEmpty() && !manual.isEmpty(), qPrintable(option));
+        for (const QString &phrase : phrases) {
+            QVERIFY2(help.contains(phrase), qPrintable(phrase + QStringLiteral(" not in: ") + help));
+            QVERIFY2(manual.contains(phrase), qPrintable(phrase + QStringLiteral(" not in: ") + manual));
+        }
     }
 
     void version_data()
@@ -275,7 +372,7 @@ private slots:
         QFETCH(QStringList, typed);
         QFETCH(QString, opened);
         QFETCH(QStringList, arguments);
-        ProgramRecorder recorder;
+        Answers recorder;
         recorder.answer = true;
         // Shown at its full size first; with no values taken yet, it draws nothing.
         Form4 &form = Single::instance<Form4>();
@@ -284,15 +381,15 @@ private slots:
         QCOMPARE(form.curves().size(), std::size_t(0));
         Form3 &fields = Single::instance<Form3>();
         if (!opened.isEmpty())
-            menuOf(form).openPath(opened);
+            dropFile(form, opened);
         for (const QString &values : typed) {
             const QStringList texts = values.split(u';');
-            const QList<QLineEdit *> edits = {fields.Text1, fields.Text2, fields.Text3, fields.Text4,
-                                              fields.Text5, fields.Text6, fields.Text7, fields.Text8};
+            const QList<QLineEdit *> edits = {control<QLineEdit>(fields, "Text1"), control<QLineEdit>(fields, "Text2"), control<QLineEdit>(fields, "Text3"), control<QLineEdit>(fields, "Text4"),
+                                              control<QLineEdit>(fields, "Text5"), control<QLineEdit>(fields, "Text6"), control<QLineEdit>(fields, "Text7"), control<QLineEdit>(fields, "Text8")};
             for (int i = 0; i < 8; ++i)
                 edits[i]->setText(texts[i]);
             const std::size_t before = form.curves().size();
-            fields.Command2_Click();
+            control<QPushButton>(fields, "Command2")->click();
             QTRY_COMPARE(form.curves().size(), before + 1);
         }
         QVERIFY(recorder.messages.isEmpty());
@@ -320,7 +417,7 @@ private slots:
         setParameters();
         drawingScreen().Form_Activate();
         View3D &view = Single::instance<View3D>();
-        view.present();
+        presentedView();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         ViewArea &area = areaOf(view);
         area.setAngles({30, 20.5});
@@ -374,7 +471,7 @@ private slots:
         QFETCH(QString, size);
         QFETCH(double, millimetres);
         QFETCH(QStringList, told);
-        ProgramRecorder recorder;
+        Answers recorder;
         QStringList arguments;
         for (const QString &values : curves) {
             const QStringList v = QString(values).replace(u',', u'.').split(u';');
@@ -388,10 +485,7 @@ private slots:
         QTemporaryDir folder;
         const QString windows = folder.filePath(QStringLiteral("vista.") + extension);
         const QString exported = folder.filePath(QStringLiteral("riga.") + extension);
-        recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &chosen) {
-            chosen.millimetres = millimetres;
-            return Dialogs::SaveChoice{windows, 0};
-        };
+        recorder.then({saveModel(millimetres, 0, windows)});
         for (QAction *entry : menuOf(view).menu()->actions())
             if (entry->text() == QStringLiteral("Salva modello 3D…"))
                 entry->trigger();

@@ -2,7 +2,6 @@
 // the format chosen by the name or the filter, flat curves told and left out of the STL, failures
 // that keep the old file, and the files as admesh and the Khronos validator read them. Nothing of
 // the picture, the fields or the view changes.
-#include "DialogSteps.h"
 #include "ModelClients.h"
 #include "PictureSupport.h"
 #include "TestSupport.h"
@@ -106,9 +105,9 @@ void ModelSaveTest::entryAsksForTheModel()
     QFETCH(bool, shortcut);
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOf({defaults, other});
-    view.present();
+    presentedView();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     QAction *entry = modelEntry(view);
     QVERIFY(entry);
@@ -117,31 +116,40 @@ void ModelSaveTest::entryAsksForTheModel()
 
     QTemporaryDir folder;
     QStringList suggested;
-    recorder.saveModel = [&](QWidget *parent, const QString &path, const QStringList &filters,
-                             Dialogs::ModelSize &size) -> std::optional<Dialogs::SaveChoice> {
-        suggested << path;
-        if (parent != &view || filters != modelFilters || size.millimetres != 100 || size.smallest != 1 || size.largest != 100000)
-            return std::nullopt;
-        size.millimetres = 42;
-        return Dialogs::SaveChoice{folder.filePath(QStringLiteral("modello")), 1};
+    QStringList offered;
+    const Step answer = [&](QWidget *window) {
+        auto *dialog = qobject_cast<QFileDialog *>(window);
+        auto *size = window->findChild<QDoubleSpinBox *>(QStringLiteral("modelSize"));
+        if (dialog && size && dialog->parentWidget() == &view) {
+            suggested << dialog->selectedFiles().value(0);
+            offered << dialog->nameFilters().join(u'|')
+                    << QStringLiteral("%1 mm, %2 to %3").arg(size->value()).arg(size->minimum()).arg(size->maximum());
+        }
+        saveModel(42, 1, folder.filePath(QStringLiteral("modello")))(window);
     };
     const auto ask = [&] {
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
         if (shortcut)
             QTest::keyClick(&areaOf(view), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
         else
             entry->trigger();
     };
+    recorder.then({answer});
     ask();
     QCOMPARE(suggested.size(), 1);
     QVERIFY2(QRegularExpression(QStringLiteral("^%1/elica-\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.stl$").arg(QRegularExpression::escape(home.path())))
                  .match(suggested[0])
                  .hasMatch(),
              qPrintable(suggested[0]));
+    QCOMPARE(offered, (QStringList{modelFilters.join(u'|'), QStringLiteral("100 mm, 1 to 100000")}));
     QCOMPARE(recorder.messages, QStringList());
     const QString written = folder.filePath(QStringLiteral("modello.glb"));
     QCOMPARE(contentOf(written), modelOf(Format::Glb, before.curves, 42));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("modello.glb")});
 
+    // The same name again: replaced once confirmed.
+    recorder.then({answer, press(Qt::Key_Y)});
     ask();
     QCOMPARE(suggested.size(), 2);
     QCOMPARE(QFileInfo(suggested[1]).absolutePath(), folder.path());
@@ -173,12 +181,12 @@ void ModelSaveTest::toolkitDialog()
     QFETCH(double, millimetres);
     QTemporaryDir folder;
     qputenv("HOME", folder.path().toUtf8());
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOf({defaults, other});
-    view.present();
+    presentedView();
     const OpenedState before = openedState(Single::instance<Form4>());
     QStringList seenInDialog;
-    onDialogs({[&](QWidget *dialog) {
+    recorder.then({[&](QWidget *dialog) {
         auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
         auto *size = dialog->findChild<QDoubleSpinBox *>(QStringLiteral("modelSize"));
         if (!types || !size) {
@@ -240,12 +248,11 @@ void ModelSaveTest::flatCurvesLeftOut()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("modello.") + QLatin1String(PictureFormats::of(format).extension));
     writeFile(path, "old");
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOf(curves);
     const OpenedState before = openedState(Single::instance<Form4>());
-    recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &) {
-        return Dialogs::SaveChoice{path, 0};
-    };
+    // The old file is replaced, once asked.
+    recorder.then({saveModel(Model::defaultSide, 0, path), press(Qt::Key_Y)});
     modelEntry(view)->trigger();
 
     const bool noneLeft = format == Format::Stl && kept.isEmpty();
@@ -292,19 +299,18 @@ void ModelSaveTest::failureKeepsTheOldFile()
         writeFile(path, "old");
     QTemporaryDir last;
     LastFolder::rememberOf(last.filePath(QStringLiteral("prima.png")));
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOf({defaults});
     const OpenedState before = openedState(Single::instance<Form4>());
-    recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &) {
-        return Dialogs::SaveChoice{path, 0};
-    };
+    recorder.then({saveModel(Model::defaultSide, 0, path)});
+    if (existing)
+        recorder.then({press(Qt::Key_Y)});
     modelEntry(view)->trigger();
 
     QCOMPARE(recorder.messages.size(), 1);
     const QString prefix = QStringLiteral("Impossibile salvare il modello %1: ").arg(path);
     QVERIFY2(recorder.messages[0].startsWith(prefix + reason), qPrintable(recorder.messages[0]));
     QVERIFY(recorder.messages[0].size() > prefix.size());
-    QVERIFY(recorder.endings.isEmpty());
     QCOMPARE(contentOf(path), existing ? QByteArray("old") : QByteArray("none"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), existing ? 1 : 0);
     QCOMPARE(LastFolder::get(), last.path());
@@ -324,11 +330,9 @@ void ModelSaveTest::clientsFindNothingWrong()
     QFETCH(Format, format);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("modello"));
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOf({defaults, flatD, other});
-    recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &) {
-        return Dialogs::SaveChoice{path, format == Format::Stl ? 0 : 1};
-    };
+    recorder.then({saveModel(Model::defaultSide, format == Format::Stl ? 0 : 1, path)});
     modelEntry(view)->trigger();
     const QByteArray bytes = contentOf(path + QLatin1Char('.') + QLatin1String(PictureFormats::of(format).extension));
     QVERIFY(bytes.size() > 1000);

@@ -20,6 +20,8 @@
 #include <QtTest>
 #include <bit>
 
+Q_DECLARE_METATYPE(PictureDocument)
+
 namespace {
 using PictureFormats::Format;
 const QSize pictureSize(320, 240);
@@ -83,6 +85,8 @@ private slots:
     void roundTrip();
     void filesOfVersion110_data();
     void filesOfVersion110();
+    void filesOfVersion130_data();
+    void filesOfVersion130();
     void refused_data();
     void refused();
     void viewAnglesTravelWithTheFile_data();
@@ -102,27 +106,20 @@ void OpenPictureTest::roundTrip_data()
 
 namespace {
 // Through the menu's dialog, which starts in the folder of the last picture saved, or by a drop.
-void openThrough(ProgramRecorder &recorder, const QString &how, Form4 &form, const QString &path)
+void openThrough(Answers &recorder, const QString &how, Form4 &form, const QString &path)
 {
-    if (how == QLatin1String("drop")) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&form, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(600, 500), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&form, &drop);
-        QCoreApplication::processEvents();
-        return;
-    }
-    recorder.open = [&](QWidget *parent, const QString &folder, const QStringList &filters) -> std::optional<QString> {
-        if (parent != &form || folder != QFileInfo(path).absolutePath()
-            || filters != QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.glb *.ply)"), QStringLiteral("Tutti i file (*)")})
-            return std::nullopt;
-        return path;
-    };
+    if (how == QLatin1String("drop"))
+        return dropFile(form, path);
+    recorder.then({[&form, path](QWidget *window) {
+        auto *dialog = qobject_cast<QFileDialog *>(window);
+        QVERIFY(dialog && dialog->parentWidget() == &form);
+        QCOMPARE(dialog->directory().absolutePath(), QFileInfo(path).absolutePath());
+        QCOMPARE(dialog->nameFilters(), (QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.glb *.ply)"),
+                                                     QStringLiteral("Tutti i file (*)")}));
+        typeName(0, path)(dialog);
+    }});
     menuOf(form).open();
-    recorder.open = nullptr;
+    QVERIFY(recorder.done());
 }
 }
 
@@ -132,7 +129,7 @@ void OpenPictureTest::roundTrip()
 {
     QFETCH(Format, format);
     QFETCH(QString, how);
-    ProgramRecorder recorder;
+    Answers recorder;
     Form4 &form = drawnThreeCurves();
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
@@ -140,7 +137,7 @@ void OpenPictureTest::roundTrip()
     LastFolder::rememberOf(saved);
     const QImage drawn = form.surface().image();
 
-    form.Command2_Click();
+    control<QPushButton>(form, "Command2")->click();
     setParameters(1, 2, 3, 4, 5, 6, 7, 8);
     Single::instance<Form3>().Miocolor = 5;
     openThrough(recorder, how, form, saved);
@@ -149,7 +146,7 @@ void OpenPictureTest::roundTrip()
     QCOMPARE(form.surface().image(), drawn);
     Form3 &set = Single::instance<Form3>();
     QCOMPARE(int(set.Miocolor), 1);
-    QCOMPARE(set.Text3->text(), NumberText::fromDouble(123456.789));
+    QCOMPARE(control<QLineEdit>(set, "Text3")->text(), NumberText::fromDouble(123456.789));
     QCOMPARE(set.VALe.number(), 1.0 / 3);
 
     const QString again = folder.filePath(QStringLiteral("di nuovo.") + QLatin1String(PictureFormats::of(format).extension));
@@ -159,16 +156,16 @@ void OpenPictureTest::roundTrip()
     if (format == Format::Png)
         QCOMPARE(QImage(again), QImage(saved));
 
-    set.Command2_Click();
+    control<QPushButton>(set, "Command2")->click();
     QTRY_COMPARE(form.curves().size(), std::size_t(4));
     QCOMPARE(form.curves().back().colour, 2);
     const OpenedState before = openedState(form);
-    menuOf(form).openPath(saved);
+    dropFile(form, saved);
     QCOMPARE(recorder.questions, QStringList{QStringLiteral("Il disegno attuale sarà sostituito da quello del file «%1». Continuare?")
                                                  .arg(QFileInfo(saved).fileName())});
     QVERIFY(openedState(form) == before);
     recorder.answer = true;
-    menuOf(form).openPath(saved);
+    dropFile(form, saved);
     QCOMPARE(form.curves(), threeCurves);
     QVERIFY(recorder.messages.isEmpty());
 }
@@ -186,15 +183,50 @@ void OpenPictureTest::filesOfVersion110_data()
 void OpenPictureTest::filesOfVersion110()
 {
     QFETCH(QString, name);
-    ProgramRecorder recorder;
+    Answers recorder;
     const QString path = QFINDTESTDATA(QStringLiteral("data/") + name);
     Form4 &form = drawingScreen(pictureSize);
-    menuOf(form).openPath(path);
+    dropFile(form, path);
     QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join('\n')));
     const PictureCurves wanted = {{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}, {1, {-20, 15, 10, 5, -1.5, 1, 45, 45}, 0.75}};
     QCOMPARE(form.curves(), wanted);
     QCOMPARE(form.picture().image, QImage(QFINDTESTDATA("data/elica-1.1.0.png")).convertToFormat(QImage::Format_RGB32));
     QCOMPARE(int(Single::instance<Form3>().Miocolor), 1);
+}
+
+void OpenPictureTest::filesOfVersion130_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<PictureDocument>("document");
+    const CurveValues first{12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60};
+    const CurveValues second{-20, 15, 10, 5, -1.5, 1, 45, 45};
+    CurveValues swept = second;
+    swept.step = 0.5;
+    const ViewAngles turned{30, 20};
+    const ViewAngles opening{45, 35.264389682754654};
+    const PictureCurves both{{1, first, 0.75}, {2, second, 0.75}};
+    // Written by elica --export of that version; the models at the aspect factor of the view's
+    // size, 1280 x 720.
+    QTest::newRow("png") << "elica-1.3.0.png" << PictureDocument{both, std::nullopt};
+    QTest::newRow("svg of the view") << "elica-1.3.0-vista.svg" << PictureDocument{{{1, first, 0.75}}, turned};
+    QTest::newRow("pdf of the view") << "elica-1.3.0-vista.pdf" << PictureDocument{both, turned};
+    QTest::newRow("gif, a turn and a sweep")
+        << "elica-1.3.0.gif"
+        << PictureDocument{{{1, first, 0.75}, {2, swept, 0.75}}, opening, Motion{Turn{1}, Sweep{5, 0.5, 2, 1, Repeat::BackAndForth}}};
+    QTest::newRow("webp, a turn") << "elica-1.3.0.webp" << PictureDocument{both, opening, Motion{Turn{1}, std::nullopt}};
+    QTest::newRow("glb") << "elica-1.3.0.glb" << PictureDocument{{{1, first, 0.5700000000000001}}, turned};
+    QTest::newRow("ply") << "elica-1.3.0.ply" << PictureDocument{{{1, first, 0.5700000000000001}}, turned};
+}
+
+// Every kind of file the previous version wrote opens to the document it was made of.
+void OpenPictureTest::filesOfVersion130()
+{
+    QFETCH(QString, name);
+    QFETCH(PictureDocument, document);
+    const PictureReader::Reading reading = PictureReader::read(QFINDTESTDATA(QStringLiteral("data/") + name));
+    if (const QString *why = std::get_if<QString>(&reading))
+        QFAIL(qPrintable(*why));
+    QCOMPARE(std::get<PictureDocument>(reading), document);
 }
 
 void OpenPictureTest::refused_data()
@@ -265,12 +297,12 @@ void OpenPictureTest::refused()
         if (content == "huge")
             QVERIFY(file.resize(PictureReader::maxBytes + 1));
     }
-    ProgramRecorder recorder;
+    Answers recorder;
     recorder.answer = true;
     Form4 &form = drawnThreeCurves();
     areaOf(Single::instance<View3D>()).turn(10, -5);
     const OpenedState before = openedState(form);
-    menuOf(form).openPath(path);
+    dropFile(form, path);
     QCOMPARE(recorder.messages.size(), 1);
     const QString prefix = QStringLiteral("Impossibile aprire l'immagine «%1»: ").arg(QDir::toNativeSeparators(path));
     QVERIFY2(recorder.messages[0].startsWith(prefix) && recorder.messages[0].contains(reason), qPrintable(recorder.messages[0]));
@@ -291,7 +323,7 @@ void OpenPictureTest::viewAnglesTravelWithTheFile_data()
 void OpenPictureTest::viewAnglesTravelWithTheFile()
 {
     QFETCH(Format, format);
-    ProgramRecorder recorder;
+    Answers recorder;
     recorder.answer = true;
     drawnThreeCurves();
     View3D &view = Single::instance<View3D>();
@@ -301,9 +333,7 @@ void OpenPictureTest::viewAnglesTravelWithTheFile()
     QTemporaryDir folder;
     const QString saved = pathOf(folder, format);
     if (PictureFormats::of(format).kind == PictureFormats::Kind::Model) {
-        recorder.saveModel = [&](QWidget *, const QString &, const QStringList &, Dialogs::ModelSize &) {
-            return Dialogs::SaveChoice{saved, 0};
-        };
+        recorder.then({saveModel(Model::defaultSide, 0, saved)});
         for (QAction *entry : menuOf(view).menu()->actions())
             if (entry->text() == QStringLiteral("Salva modello 3D…"))
                 entry->trigger();
@@ -318,13 +348,13 @@ void OpenPictureTest::viewAnglesTravelWithTheFile()
 
     areaOf(view).openingView();
     Form3 &set = Single::instance<Form3>();
-    set.Text3->setText(QStringLiteral("7"));
+    control<QLineEdit>(set, "Text3")->setText(QStringLiteral("7"));
     set.Miocolor = 5;
-    menuOf(view).openPath(saved);
+    dropFile(view, saved);
     QCOMPARE(recorder.questions.size(), 1);
     QCOMPARE(areaOf(view).turntable().angles(), turned);
     QCOMPARE(Single::instance<Form4>().curves(), threeCurves);
-    QCOMPARE(set.Text3->text(), NumberText::fromDouble(123456.789));
+    QCOMPARE(control<QLineEdit>(set, "Text3")->text(), NumberText::fromDouble(123456.789));
     QCOMPARE(int(set.Miocolor), 1);
     QVERIFY(recorder.messages.isEmpty());
 }

@@ -29,13 +29,13 @@ Surface &drawnDefaultCurve(QSize pixels = QSize(1280, 960))
 }
 
 // The squares of the recorded dots in one colour.
-QSet<QRect> squaresOf(const PictureRecord &record, QRgb colour)
+QSet<QRect> squaresOf(const MarkRecord &record, QRgb colour)
 {
     QSet<QRect> squares;
-    for (const PictureRecord::Run &run : record.runs())
-        if (run.kind == PictureRecord::Kind::Dots && run.colour == colour)
+    for (const MarkRecord::Run &run : record.runs())
+        if (run.kind == MarkRecord::Kind::Dots && run.colour == colour)
             for (std::uint32_t i = run.first; i < run.first + run.count; ++i)
-                squares << PictureRecord::square(record.point(i), run.penWidth).toRect();
+                squares << MarkRecord::square(record.point(i), run.penWidth).toRect();
     return squares;
 }
 
@@ -94,7 +94,7 @@ void PictureTest::recordFollowsTheDrawing()
 {
     Surface &surface = drawnDefaultCurve();
     Form4 &form = Single::instance<Form4>();
-    const PictureRecord &record = surface.record();
+    const MarkRecord &record = surface.record();
     const QRgb blue = QBColor(1).rgb();
 
     // Every dot is recorded, on or off the surface; the blue pixels are those its squares cover.
@@ -115,10 +115,11 @@ void PictureTest::recordFollowsTheDrawing()
     QCOMPARE(bluePixels, covered);
 
     // The three axis lines in logical pixels (single precision); the first lies wholly on the surface.
-    QCOMPARE(record.runs().front().kind, PictureRecord::Kind::Lines);
+    QCOMPARE(record.runs().front().kind, MarkRecord::Kind::Lines);
     QCOMPARE(record.runs().front().count, 6u);
-    const QPointF top(float(surface.scale().toPixelX(form.CX)), 0);
-    const QPointF centre(top.x(), float(surface.scale().toPixelY(form.CY)));
+    // The centre of the 300-unit-wide surface at the factor 0,75: (160, 112,5).
+    const QPointF top(float(surface.scale().toPixelX(160)), 0);
+    const QPointF centre(top.x(), float(surface.scale().toPixelY(112.5)));
     const QLineF first(record.point(0), record.point(1));
     QVERIFY(first == QLineF(top, centre) || first == QLineF(centre, top));
     QCOMPARE(CurveCaption::captions(form.curves()), QStringList{defaultCaption});
@@ -132,7 +133,7 @@ void PictureTest::recordFollowsTheDrawing()
     QCOMPARE(squaresOf(record, blue), squares);
 
     // Clearing empties it; the next curve is the first again.
-    form.Command2_Click();
+    control<QPushButton>(form, "Command2")->click();
     QVERIFY(record.dotCount() == 0 && record.runs().empty() && form.curves().empty());
     Single::instance<Form3>().Miocolor = 0;
     form.Form_Activate();
@@ -146,7 +147,7 @@ void PictureTest::recordCostPerDot()
         Single::instance<Form3>().Miocolor = int16_t(curve % 7);
         Single::instance<Form4>().Form_Activate();
     }
-    const PictureRecord &record = surface.record();
+    const MarkRecord &record = surface.record();
     QCOMPARE(record.dotCount(), std::uint64_t(100 * dotsPerCurve));
     const double perDot = double(record.bytes()) / double(record.dotCount());
     qInfo("record after 100 curves: %zu bytes, %.2f bytes per dot", record.bytes(), perDot);
@@ -175,7 +176,7 @@ void PictureTest::filesShowWhatWasDrawn()
     setParameters(30, 15, 10, 5, 2.5, 1, 30, 60);
     Single::instance<Form4>().Form_Activate();
     if (cleared)
-        Single::instance<Form4>().Command2_Click();
+        control<QPushButton>(Single::instance<Form4>(), "Command2")->click();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("picture.") + QLatin1String(PictureFormats::of(format).extension));
     QVERIFY(!PictureFormats::save(Single::instance<Form4>().picture(), path, format));

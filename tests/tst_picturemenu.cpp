@@ -1,16 +1,17 @@
 // The drawing screen's picture menu: where it opens, its shortcuts, the toolkit's save and print
 // dialogs, a failed save; none of them runs a screen's activation or touches the picture.
-#include "DialogSteps.h"
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "keeping/LastFolder.h"
 #include "keeping/PictureMenu.h"
+#include "keeping/SaveFlow.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -87,7 +88,7 @@ void PictureMenuTest::menuOpens()
         QTest::keyClick(form.focusWidget(), Qt::Key_F10, Qt::ShiftModifier);
     } else {
         const bool keyboard = how == QLatin1String("keyboard");
-        const QPoint at = how == QLatin1String("button") ? form.Command2->geometry().center() : QPoint(900, 600);
+        const QPoint at = how == QLatin1String("button") ? control<QPushButton>(form, "Command2")->geometry().center() : QPoint(900, 600);
         QWidget *target = keyboard ? form.focusWidget() : form.childAt(at) ? form.childAt(at) : &form;
         QContextMenuEvent event(keyboard ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse,
                                 target->mapFrom(&form, at), form.mapToGlobal(at));
@@ -109,18 +110,26 @@ void PictureMenuTest::shortcutsWhateverHasTheFocus()
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
     int saves = 0, prints = 0;
-    ProgramRecorder recorder;
-    recorder.save = [&saves](QWidget *, const QString &, const QStringList &) {
-        ++saves;
-        return std::nullopt;
+    Answers recorder;
+    const Step cancelSave = [&saves](QWidget *dialog) {
+        saves += dialog->windowTitle() == QStringLiteral("Salva immagine");
+        QTest::keyClick(dialog, Qt::Key_Escape);
     };
-    recorder.print = [&prints](QWidget *, QPrinter &) { return ++prints, false; };
-    for (QPushButton *button : {form.Command3, form.Command1}) {
+    const Step cancelPrint = [&prints](QWidget *dialog) {
+        prints += qobject_cast<QPrintDialog *>(dialog) != nullptr;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    };
+    recorder.then({cancelSave, cancelPrint, cancelSave, cancelPrint});
+    for (QPushButton *button : {control<QPushButton>(form, "Command3"), control<QPushButton>(form, "Command1")}) {
         button->setFocus();
         QGuiApplication::clipboard()->clear();
-        QTest::keyClick(button, Qt::Key_S, Qt::ControlModifier);
-        QTest::keyClick(button, Qt::Key_P, Qt::ControlModifier);
-        QTest::keyClick(button, Qt::Key_C, Qt::ControlModifier);
+        // The window's shortcuts work in the active window: the user comes back to it once each
+        // dialog is gone.
+        for (const Qt::Key key : {Qt::Key_S, Qt::Key_P, Qt::Key_C}) {
+            form.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&form));
+            QTest::keyClick(button, key, Qt::ControlModifier);
+        }
         const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
         QVERIFY(copied && copied->hasImage());
         QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), form.size());
@@ -165,8 +174,8 @@ void PictureMenuTest::saveDialog()
     }
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
-    ProgramRecorder recorder;
-    onDialogs(QList<Step>{typeName(filter, typed.isEmpty() ? typed : folder.filePath(typed))} + then);
+    Answers recorder;
+    recorder.then(QList<Step>{typeName(filter, typed.isEmpty() ? typed : folder.filePath(typed))} + then);
     menuOf(form).save();
 
     const QStringList files = QDir(folder.path()).entryList(QDir::Files);
@@ -202,15 +211,17 @@ void PictureMenuTest::failedSaveKeepsEverything()
     }
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
-    ProgramRecorder recorder;
-    recorder.save = [&](QWidget *, const QString &, const QStringList &) { return Dialogs::SaveChoice{path, 0}; };
+    Answers recorder;
+    recorder.then({typeName(0, path)});
+    // Replacing the file there is confirmed.
+    if (existing)
+        recorder.then({press(Qt::Key_Y)});
     menuOf(form).save();
 
     QCOMPARE(recorder.messages.size(), 1);
     const QString prefix = QStringLiteral("Impossibile salvare l'immagine %1: ").arg(path);
     QVERIFY2(recorder.messages[0].startsWith(prefix + reason), qPrintable(recorder.messages[0]));
     QVERIFY(recorder.messages[0].size() > prefix.size());
-    QVERIFY(recorder.endings.isEmpty());
     QFile file(path);
     QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("none"), existing ? "old" : "none");
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), existing ? 1 : 0);
@@ -221,10 +232,10 @@ void PictureMenuTest::printDialogCancelled()
 {
     Form4 &form = shownDrawingScreen();
     const State before = stateOf(form);
-    ProgramRecorder recorder;
+    Answers recorder;
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
-    onDialogs({press(Qt::Key_Escape)});
+    recorder.then({press(Qt::Key_Escape)});
     menuOf(form).print();
     QVERIFY(stateOf(form) == before);
     QCOMPARE(before.curves.size(), 1);
@@ -237,9 +248,10 @@ void PictureMenuTest::suggestedName()
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 30, 5));
-    QCOMPARE(PictureMenu::suggestedPath(LastFolder::get(), when), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
+    const QString png = QStringLiteral("png");
+    QCOMPARE(SaveFlow::suggestedPath(LastFolder::get(), when, png), home.filePath(QStringLiteral("elica-2026-12-07-143005.png")));
     QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Pictures")));
-    QCOMPARE(PictureMenu::suggestedPath(LastFolder::get(), when),
+    QCOMPARE(SaveFlow::suggestedPath(LastFolder::get(), when, png),
              home.filePath(QStringLiteral("Pictures/elica-2026-12-07-143005.png")));
     // Once a picture is saved or opened, its folder.
     LastFolder::rememberOf(home.filePath(QStringLiteral("elica.png")));

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
 #include "files/PictureFormats.h"
-#include "runtime/ScreenFlow.h"
+#include "runtime/Angles.h"
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"
 
@@ -41,8 +41,7 @@ void drag(QWidget *widget, QPoint from, const QList<QPoint> &through)
 
 View3D &shownView()
 {
-    View3D &view = Single::instance<View3D>();
-    view.present();
+    View3D &view = presentedView();
     if (!QTest::qWaitForWindowActive(&view))
         qWarning("the view did not become active");
     return view;
@@ -128,7 +127,7 @@ void ViewTest::dragFollowsThePointer()
     const QImage opening = a.frame();
     drag(&a.area, QPoint(200, 150), {QPoint(230, 140), QPoint(260, 130)});
     QCOMPARE(a.area.turntable().azimuth(), 75.0);
-    QVERIFY(std::abs(a.area.turntable().elevation() - (Turntable::openingElevation() + 10)) < 1e-12);
+    QVERIFY(std::abs(a.area.turntable().elevation() - (std::asin(std::tan(M_PI / 6)) * 180 / M_PI + 10)) < 1e-12);
     QVERIFY(a.frame() != opening);
     drag(&a.area, QPoint(100, 100), {QPoint(90, 140), QPoint(70, 120)});
     QCOMPARE(a.area.turntable().azimuth(), 60.0);
@@ -159,7 +158,7 @@ void ViewTest::vectorsShowTheFrame()
     a.area.setDotSize(dotSize);
     if (legend)
         a.area.setLegend({{qRgb(0, 0, 128), QStringLiteral("Curva 1")}, {qRgb(255, 0, 0), QStringLiteral("Curva 2")}});
-    PictureRecord marks;
+    MarkRecord marks;
     const Picture picture = a.area.picture({}, marks);
     QSvgRenderer svg(PictureFormats::of(PictureFormats::Format::Svg).write(picture));
     QImage drawn(picture.size, QImage::Format_RGB32);
@@ -216,14 +215,14 @@ void ViewTest::followsThePicture()
     const CurveCloud &cloud = areaOf(view).cloud();
     QCOMPARE(cloud.curves().size(), std::size_t(1));
     QCOMPARE(cloud.curves()[0].points->front(), (CurveModel::Point{20, 0, 0}));
-    QCOMPARE(cloud.curves()[0].points->back(), (CurveModel::Point{form.X, form.Y, form.Z}));
+    QCOMPARE(*cloud.curves()[0].points, CurveModel().points(form.curves()[0].values, Angles::P1()));
     QCOMPARE(cloud.curves()[0].colour, qRgb(0, 0, 128));
     setParameters(-12.5, 7);
     form.Form_Activate();
     QCOMPARE(cloud.curves().size(), std::size_t(2));
-    QCOMPARE(cloud.curves()[1].points->back(), (CurveModel::Point{form.X, form.Y, form.Z}));
+    QCOMPARE(*cloud.curves()[1].points, CurveModel().points(form.curves()[1].values, Angles::P1()));
     QCOMPARE(cloud.curves()[1].colour, qRgb(0, 128, 0));
-    form.Command2_Click();
+    control<QPushButton>(form, "Command2")->click();
     QVERIFY(cloud.curves().empty());
     QCOMPARE(areaOf(view).turntable().azimuth(), 75.0);
 }
@@ -231,7 +230,7 @@ void ViewTest::followsThePicture()
 // A changed field shows the curve it describes, in the next colour, until the drawing screen draws.
 void ViewTest::previewComesAndGoes()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     setParameters();
     Form4 &form = drawingScreen();
     form.Form_Activate();
@@ -239,19 +238,19 @@ void ViewTest::previewComesAndGoes()
     Form3 &fields = Single::instance<Form3>();
     QVERIFY(!areaOf(view).cloud().preview());
 
-    QTest::keyClick(fields.Text1, Qt::Key_Up);
-    QCOMPARE(fields.Text1->text(), QStringLiteral("21"));
+    QTest::keyClick(control<QLineEdit>(fields, "Text1"), Qt::Key_Up);
+    QCOMPARE(control<QLineEdit>(fields, "Text1")->text(), QStringLiteral("21"));
     QVERIFY(areaOf(view).cloud().preview());
     QCOMPARE(areaOf(view).cloud().preview()->colour, qRgb(0, 128, 0));
     QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: curva 2, verde scuro")));
 
-    QTest::keyClicks(fields.Text5, QStringLiteral("x"));
+    QTest::keyClicks(control<QLineEdit>(fields, "Text5"), QStringLiteral("x"));
     QVERIFY(!areaOf(view).cloud().preview());
     QVERIFY(statusOf(view).endsWith(QStringLiteral("; anteprima: valori non validi")));
-    QTest::keyClick(fields.Text5, Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>(fields, "Text5"), Qt::Key_Backspace);
 
     const CurveModel::Point previewed = areaOf(view).cloud().preview()->points->back();
-    fields.Command2_Click();
+    control<QPushButton>(fields, "Command2")->click();
     QTRY_COMPARE(form.curves().size(), std::size_t(2));
     QVERIFY(!areaOf(view).cloud().preview());
     QCOMPARE(areaOf(view).cloud().curves()[1].points->back(), previewed);
@@ -263,13 +262,12 @@ void ViewTest::previewComesAndGoes()
 // before it stays the program's active screen.
 void ViewTest::noActivationThroughTheView()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     setParameters();
     Form4 &form = drawingScreen();
     form.Show();
     QTRY_COMPARE(form.curves().size(), std::size_t(1));
     View3D &view = shownView();
-    QCOMPARE(ScreenFlow::instance().activeScreen(), &form);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCoreApplication::processEvents();
@@ -278,30 +276,28 @@ void ViewTest::noActivationThroughTheView()
     Form3 &fields = Single::instance<Form3>();
     fields.Show();
     QVERIFY(QTest::qWaitForWindowActive(&fields));
-    fields.Text3->setText(QString());
-    fields.Command2_Click();
+    control<QLineEdit>(fields, "Text3")->setText(QString());
+    control<QPushButton>(fields, "Command2")->click();
     QCOMPARE(recorder.messages.size(), 1);
-    const QColor red = fields.Text3->palette().color(QPalette::Base);
+    const QColor red = control<QLineEdit>(fields, "Text3")->palette().color(QPalette::Base);
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     fields.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fields));
     QCoreApplication::processEvents();
-    QCOMPARE(fields.Text3->palette().color(QPalette::Base), red);
+    QCOMPARE(control<QLineEdit>(fields, "Text3")->palette().color(QPalette::Base), red);
 
-    fields.Text3->setText(QStringLiteral("10"));
-    fields.Command2_Click();
+    control<QLineEdit>(fields, "Text3")->setText(QStringLiteral("10"));
+    control<QPushButton>(fields, "Command2")->click();
     QTRY_COMPARE(form.curves().size(), std::size_t(2));
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    QCOMPARE(ScreenFlow::instance().activeScreen(), &form);
     fields.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&fields));
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));
     form.activateWindow();
     QTRY_COMPARE(form.curves().size(), std::size_t(3));
-    QVERIFY(recorder.endings.isEmpty());
 }
 
 QTEST_MAIN(ViewTest)

@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,13 +55,27 @@ QLineEdit *bound(const View3D &view, const char *name)
     return nullptr;
 }
 
+// In the animation's question: what moves ("turn", "value" or "both") and the turn's seconds;
+// what the dialog then tells of the length goes into told; "Avanti".
+Step chooseMotion(const char *which, double seconds, QStringList *told = nullptr)
+{
+    return [=](QWidget *dialog) {
+        control<QRadioButton>(*dialog, which)->click();
+        control<QDoubleSpinBox>(*dialog, "turnSeconds")->setValue(seconds);
+        if (told)
+            *told << control<QLabel>(*dialog, "length")->text();
+        for (QPushButton *button : dialog->findChildren<QPushButton *>())
+            if (button->text() == QStringLiteral("Avanti"))
+                button->click();
+    };
+}
+
 // The drawing screen with the default curve, and the view shown beside it.
 View3D &viewOfOneCurve()
 {
     setParameters();
     drawingScreen().Form_Activate();
-    View3D &view = Single::instance<View3D>();
-    view.present();
+    View3D &view = presentedView();
     if (!QTest::qWaitForWindowExposed(&view))
         qWarning("the view did not come up");
     return view;
@@ -93,7 +108,7 @@ private slots:
 // picture; the screens are as they were; Escape gives back the view as it was.
 void ViewMotionTest::valueMovesAndNothingElse()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOfOneCurve();
     const Screens before = screens();
     const QImage still = areaOf(view).frame().copy();
@@ -137,9 +152,9 @@ void ViewMotionTest::refusedInTheStrip()
     QFETCH(QString, from);
     QFETCH(QString, field);
     QFETCH(QString, word);
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOfOneCurve();
-    Single::instance<Form3>().Text1->setText(field);
+    control<QLineEdit>(Single::instance<Form3>(), "Text1")->setText(field);
     QTest::keyClick(&areaOf(view), Qt::Key_A);
     QLineEdit *first = bound(view, "da");
     first->selectAll();
@@ -150,14 +165,14 @@ void ViewMotionTest::refusedInTheStrip()
         said = said || label->text() == word;
     QVERIFY(said);
     QVERIFY(!movingLastPoint(view));
-    QVERIFY(recorder.messages.isEmpty() && recorder.endings.isEmpty());
+    QVERIFY(recorder.messages.isEmpty());
 }
 
 // The slider stops the motion at a place; "Usa questo valore" types that value into PASSO as the
 // keyboard would, and the next "AVANTI" draws it.
 void ViewMotionTest::useThisValueThenAvanti()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOfOneCurve();
     QTest::keyClick(&areaOf(view), Qt::Key_A);
     auto *slider = strip(view)->findChild<QSlider *>();
@@ -169,9 +184,9 @@ void ViewMotionTest::useThisValueThenAvanti()
         if (button->text() == QLatin1String("&Usa questo valore"))
             button->click();
     Form3 &fields = Single::instance<Form3>();
-    QCOMPARE(fields.Text6->text(), QStringLiteral("1,25"));
-    QVERIFY(fields.Text6->isUndoAvailable());
-    fields.Command2_Click();
+    QCOMPARE(control<QLineEdit>(fields, "Text6")->text(), QStringLiteral("1,25"));
+    QVERIFY(control<QLineEdit>(fields, "Text6")->isUndoAvailable());
+    control<QPushButton>(fields, "Command2")->click();
     QTRY_COMPARE(Single::instance<Form4>().curves().size(), std::size_t(2));
     QCOMPARE(Single::instance<Form4>().curves().back().values.step, 1.25);
     QVERIFY(recorder.messages.isEmpty());
@@ -181,19 +196,22 @@ void ViewMotionTest::useThisValueThenAvanti()
 // words of the picture and of the turn, and the folder remembered.
 void ViewMotionTest::savedTurnStartsAtTheViewsPicture()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOfOneCurve();
     areaOf(view).setAngles({30, 20});
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("giro"));
-    recorder.motion = Dialogs::MotionChoice{true, false, 2.88};
-    recorder.save = [&](QWidget *, const QString &suggested, const QStringList &filters) {
-        return suggested.endsWith(QLatin1String(".gif")) && filters.size() == 2 ? std::optional(Dialogs::SaveChoice{path, 0})
-                                                                                 : std::nullopt;
-    };
+    QStringList told;
+    recorder.then({chooseMotion("turn", 2.88, &told), [&](QWidget *window) {
+                       auto *dialog = qobject_cast<QFileDialog *>(window);
+                       QVERIFY(dialog && dialog->selectedFiles().value(0).endsWith(QLatin1String(".gif")));
+                       QCOMPARE(dialog->nameFilters(), PictureFormats::saveFilters(PictureFormats::Kind::Animation));
+                       typeName(0, path)(dialog);
+                   }});
     const QSize size = areaOf(view).size();
     entry(view, QStringLiteral("Salva animazione…"))->trigger();
-    QCOMPARE(recorder.told, QStringList{QStringLiteral("2,88 s, 72 fotogrammi")});
+    QVERIFY(recorder.done());
+    QCOMPARE(told, QStringList{QStringLiteral("2,88 s, 72 fotogrammi")});
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path + QStringLiteral(".gif")), 20000);
     QTRY_VERIFY(!view.findChild<QWidget *>(QStringLiteral("AnimationProgress"))->isVisible());
     // The progress row has given the picture back its room.
@@ -214,7 +232,7 @@ void ViewMotionTest::savedTurnStartsAtTheViewsPicture()
 // A file that moved a value, opened, leaves its sweep in the strip: the next A moves it so.
 void ViewMotionTest::openedMotionReachesTheStrip()
 {
-    ProgramRecorder recorder;
+    Answers recorder;
     recorder.answer = true;
     View3D &view = viewOfOneCurve();
     PictureDocument moving{{{2, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}}, ViewAngles{10, 5}, Motion{std::nullopt, Sweep{0, 3, 7, 9, Repeat::Once}}};
@@ -226,9 +244,12 @@ void ViewMotionTest::openedMotionReachesTheStrip()
         PictureFormats::of(PictureFormats::Format::Gif).write(file, QSize(8, 8), AnimationWords::of(moving), false);
     QVERIFY(writer->addFrame(QImage(8, 8, QImage::Format_RGB32), 4) && writer->finish());
     file.close();
-    menuOf(view).openPath(path);
+    dropFile(view, path);
     QVERIFY(recorder.messages.isEmpty());
     QCOMPARE(areaOf(view).turntable().angles(), (ViewAngles{10, 5}));
+    // Back in the view once the question is answered.
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
     QTest::keyClick(&areaOf(view), Qt::Key_A);
     QCOMPARE(bound(view, "da")->text(), QStringLiteral("3"));
     QCOMPARE(bound(view, "a")->text(), QStringLiteral("7"));
@@ -237,7 +258,7 @@ void ViewMotionTest::openedMotionReachesTheStrip()
         shown << box->currentText();
     QCOMPARE(shown, (QStringList{QStringLiteral("a"), QStringLiteral("una volta")}));
     QCOMPARE(strip(view)->findChild<QDoubleSpinBox *>()->value(), 9.0);
-    QVERIFY(statusOf(view).contains(QStringLiteral("anima a: ")));
+    QVERIFY2(statusOf(view).contains(QStringLiteral("anima a: ")), qPrintable(statusOf(view)));
 }
 
 void ViewMotionTest::savingCancelledOrFailedLeavesNothing_data()
@@ -256,15 +277,16 @@ void ViewMotionTest::savingCancelledOrFailedLeavesNothing()
     QFETCH(QString, name);
     QFETCH(bool, cancel);
     QFETCH(QString, message);
-    ProgramRecorder recorder;
+    Answers recorder;
     View3D &view = viewOfOneCurve();
     QTemporaryDir folder;
     QFile old(folder.filePath(QStringLiteral("vecchia.webp")));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    recorder.motion = Dialogs::MotionChoice{true, false, 60};
-    recorder.save = [&](QWidget *, const QString &, const QStringList &) { return std::optional(Dialogs::SaveChoice{folder.filePath(name), 0}); };
+    recorder.then({chooseMotion("turn", 60), typeName(0, folder.filePath(name))});
+    if (cancel)
+        recorder.then({press(Qt::Key_Y)});
     entry(view, QStringLiteral("Salva animazione…"))->trigger();
     QWidget *progress = view.findChild<QWidget *>(QStringLiteral("AnimationProgress"));
     if (cancel) {

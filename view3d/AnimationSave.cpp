@@ -1,12 +1,11 @@
 #include "view3d/AnimationSave.h"
-#include "files/SavedFile.h"
 
+#include <QFileDevice>
 #include <QMetaObject>
-#include <QSaveFile>
 #include <future>
 
 namespace {
-AnimationSave::Outcome written(const MotionScene &scene, QSaveFile &file, const PictureFormats::Entry &format,
+AnimationSave::Outcome written(const MotionScene &scene, QIODevice &file, const PictureFormats::Entry &format,
                                const AnimationSave::Progress &progress)
 {
     MotionFrames frames(scene);
@@ -34,20 +33,13 @@ AnimationSave::Outcome written(const MotionScene &scene, QSaveFile &file, const 
 AnimationSave::Outcome AnimationSave::write(const MotionScene &scene, const QString &path, const PictureFormats::Entry &format,
                                             const Progress &progress)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {SavedFile::reason(file, path)};
-    try {
-        const Outcome outcome = written(scene, file, format, progress);
-        if (outcome.failure || outcome.cancelled)
-            file.cancelWriting();
-        else if (!file.commit())
-            return {SavedFile::reason(file, path)};
-        return outcome;
-    } catch (const std::bad_alloc &) {
-        file.cancelWriting();
-        return {QStringLiteral("memoria insufficiente per i fotogrammi")};
-    }
+    return SavedFile::write(path, [&](QFileDevice &file) -> Outcome {
+        try {
+            return written(scene, file, format, progress);
+        } catch (const std::bad_alloc &) {
+            return {QStringLiteral("memoria insufficiente per i fotogrammi")};
+        }
+    });
 }
 
 AnimationSave::AnimationSave(MotionScene scene, QString path, const PictureFormats::Entry &format, QObject *parent)

@@ -6,6 +6,7 @@
 // view, which stays usable, or straight through for the command line.
 
 #include "files/PictureFormats.h"
+#include "files/SavedFile.h"
 #include "view3d/MotionFrames.h"
 
 #include <QObject>
@@ -17,11 +18,7 @@
 class AnimationSave : public QObject {
     Q_OBJECT
 public:
-    struct Outcome {
-        // In Italian, why the file was not written.
-        std::optional<QString> failure;
-        bool cancelled = false;
-    };
+    using Outcome = SavedFile::Outcome;
     // Told after each frame; returns whether to go on.
     using Progress = std::function<bool(int done, int total)>;
 

@@ -25,7 +25,7 @@ double Turntable::openingElevation()
 
 void Turntable::setTurned(const Turn &turn)
 {
-    m_turn = {roundTurn(turn.azimuth), std::clamp(turn.elevation, -90 - m_base.elevation, 90 - m_base.elevation)};
+    m_turn = {roundTurn(turn.azimuth), std::clamp(turn.elevation, -ViewAngles::steepest - m_base.elevation, ViewAngles::steepest - m_base.elevation)};
 }
 
 void Turntable::turn(double azimuthDegrees, double elevationDegrees)
@@ -40,12 +40,12 @@ double Turntable::azimuth() const
 
 double Turntable::elevation() const
 {
-    return std::clamp(m_base.elevation + m_turn.elevation, -90.0, 90.0);
+    return std::clamp(m_base.elevation + m_turn.elevation, -ViewAngles::steepest, ViewAngles::steepest);
 }
 
 void Turntable::setAngles(const ViewAngles &angles)
 {
-    m_base = {roundTurn(angles.azimuth), std::clamp(angles.elevation, -90.0, 90.0)};
+    m_base = {roundTurn(angles.azimuth), std::clamp(angles.elevation, -ViewAngles::steepest, ViewAngles::steepest)};
     m_turn = {};
 }
 

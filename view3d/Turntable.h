@@ -9,8 +9,6 @@
 class Turntable {
 public:
     static constexpr double openingAzimuth = 45;
-    // arcsin(tan 30 degrees), about 35.26: the three axes look equally long.
-    static double openingElevation();
 
     // How far the view is turned from the angles it was last set to (at first the opening ones).
     // Turns are kept apart from those angles: sums of whole and half degrees are exact, so a turn
@@ -43,6 +41,9 @@ public:
     Axes axes() const;
 
 private:
+    // arcsin(tan 30 degrees), about 35.26: the three axes look equally long.
+    static double openingElevation();
+
     ViewAngles m_base{openingAzimuth, openingElevation()};
     Turn m_turn;
 };

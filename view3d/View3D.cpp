@@ -75,7 +75,7 @@ void View3D::addViewEntries()
 
     QMenu *sizes = m_menu->menu()->addMenu(QStringLiteral("Dimensione dei punti"));
     auto *group = new QActionGroup(sizes);
-    for (int pixels = 1; pixels <= 4; ++pixels) {
+    for (int pixels = FrameStyle::smallestDot; pixels <= FrameStyle::largestDot; ++pixels) {
         QAction *size = sizes->addAction(pixels == 1 ? QStringLiteral("1 pixel") : QStringLiteral("%1 pixel").arg(pixels));
         size->setCheckable(true);
         size->setChecked(pixels == m_area->dotSize());

@@ -6,7 +6,7 @@
 // saves the curves as a 3D model.
 
 #include "keeping/PictureHost.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 
 #include <QWidget>
 
@@ -21,8 +21,6 @@ class View3D : public QWidget, public PictureHost {
 public:
     View3D();
 
-    // Shows the view in front, the first time on two thirds of the screen, later as it was left.
-    void present();
     // From now on a wish to see the picture in 3D shows the view.
     static void answerRequests();
 
@@ -33,6 +31,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    // Shows the view in front, the first time on two thirds of the screen, later as it was left.
+    void present();
     void followCurves();
     void followPreview();
     void takeOpened(const PictureDocument &document);
@@ -48,5 +48,5 @@ private:
     QAction *m_legend = nullptr;
     bool m_placed = false;
     // The marks of the last picture taken for a file, kept while the file is written.
-    PictureRecord m_marks;
+    MarkRecord m_marks;
 };

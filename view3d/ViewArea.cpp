@@ -1,6 +1,6 @@
 #include "view3d/ViewArea.h"
 #include "runtime/GraphicRole.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -117,7 +117,7 @@ void ViewArea::setExtent(const std::vector<CurveValues> &curves)
 
 void ViewArea::setDotSize(int pixels)
 {
-    m_style.dotSize = std::clamp(pixels, 1, 4);
+    m_style.dotSize = std::clamp(pixels, FrameStyle::smallestDot, FrameStyle::largestDot);
     stale();
 }
 
@@ -152,7 +152,7 @@ QImage ViewArea::frame()
     return m_frame;
 }
 
-Picture ViewArea::picture(const PictureCurves &curves, PictureRecord &marks)
+Picture ViewArea::picture(const PictureCurves &curves, MarkRecord &marks)
 {
     marks.clear();
     Picture picture{size(), frame(), m_style.background, &marks, {}, {}, {curves, m_turntable.angles()}};

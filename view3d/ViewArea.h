@@ -55,7 +55,7 @@ public:
     QImage frame();
     // The frame as a picture to keep, of these curves seen at the view's angles; its marks go
     // into marks, which the caller keeps while the picture is used.
-    Picture picture(const PictureCurves &curves, PictureRecord &marks);
+    Picture picture(const PictureCurves &curves, MarkRecord &marks);
     // A motion of these curves starting from the view as it is now, at its size, zoom and style.
     MotionScene motionScene(const PictureCurves &still, const std::optional<PictureCurve> &moving, const Motion &motion) const;
 

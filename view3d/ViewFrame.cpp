@@ -1,7 +1,7 @@
 #include "view3d/ViewFrame.h"
 #include "picture/Picture.h"
 #include "runtime/Clip.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 #include "view3d/DotPlotter.h"
 
 #include <QFontMetricsF>
@@ -143,7 +143,7 @@ void ViewFrame::render(QImage &image, const FrameStyle &style) const
         painter.drawText(word.baseline, word.text);
 }
 
-void ViewFrame::record(PictureRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
+void ViewFrame::record(MarkRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
                        const FrameStyle &style) const
 {
     const Marks m = marksFor(style);

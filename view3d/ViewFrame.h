@@ -16,7 +16,7 @@
 #include <QString>
 #include <vector>
 
-class PictureRecord;
+class MarkRecord;
 struct PictureFill;
 struct PictureLabel;
 
@@ -27,9 +27,12 @@ struct LegendLine {
 };
 
 struct FrameStyle {
+    // The side of a dot in logical pixels.
+    static constexpr int smallestDot = 1;
+    static constexpr int largestDot = 4;
+
     QColor background;
     QColor foreground;
-    // The side of a dot in logical pixels, 1 to 4.
     int dotSize = 2;
     std::vector<LegendLine> legend; // shown when not empty
 };
@@ -43,7 +46,7 @@ public:
     QSize devicePixels() const { return m_size; }
 
     void render(QImage &image, const FrameStyle &style) const;
-    void record(PictureRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
+    void record(MarkRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
                 const FrameStyle &style) const;
 
 private:

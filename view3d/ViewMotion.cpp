@@ -1,17 +1,15 @@
 #include "view3d/ViewMotion.h"
 #include "curve/CurveChecks.h"
 #include "curve/PictureNews.h"
+#include "keeping/SaveFlow.h"
 #include "parameters/Form3.h"
-#include "keeping/LastFolder.h"
-#include "keeping/PictureMenu.h"
-#include "runtime/Dialogs.h"
 #include "runtime/NumberText.h"
 #include "runtime/Single.h"
 #include "view3d/SweepStrip.h"
 #include "view3d/ViewArea.h"
+#include "view3d/ViewDialogs.h"
 
 #include <QBoxLayout>
-#include <QDateTime>
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
@@ -159,7 +157,7 @@ void ViewMotion::save()
 {
     const std::optional<Sweep> sweep = m_strip->sweep();
     const bool valueMoves = animating() && sweep && movingCurve(std::nullopt);
-    const auto motionOf = [&sweep](const Dialogs::MotionChoice &choice) {
+    const auto motionOf = [&sweep](const ViewDialogs::MotionChoice &choice) {
         Motion motion;
         if (choice.turn)
             motion.turn = Turn{choice.turnSeconds};
@@ -167,18 +165,15 @@ void ViewMotion::save()
             motion.sweep = sweep;
         return motion;
     };
-    const std::optional<Dialogs::MotionChoice> choice = Dialogs::program().askMotion(
-        &m_window, {true, valueMoves, Turn{}.seconds}, valueMoves, [&](const Dialogs::MotionChoice &c) { return lengthOf(motionOf(c)); });
+    const std::optional<ViewDialogs::MotionChoice> choice = ViewDialogs::askMotion(
+        &m_window, {true, valueMoves, Turn{}.seconds}, valueMoves, [&](const ViewDialogs::MotionChoice &c) { return lengthOf(motionOf(c)); });
     if (!choice || (!choice->turn && !choice->value))
         return;
-    const std::optional<Dialogs::SaveChoice> file = Dialogs::program().askSave(
-        &m_window, QStringLiteral("Salva animazione"),
-        PictureMenu::suggestedPath(LastFolder::get(), QDateTime::currentDateTime(),
-                                   QLatin1String(PictureFormats::ofKind(PictureFormats::Kind::Animation).front()->extension)),
-        PictureFormats::saveFilters(PictureFormats::Kind::Animation));
+    const std::optional<SaveFlow::Target> file =
+        SaveFlow::ask(PictureFormats::Kind::Animation, SaveFlow::dialog(m_window, QStringLiteral("Salva animazione")));
     if (!file)
         return;
-    const auto [path, format] = PictureFormats::chosen(file->path, file->filter, PictureFormats::Kind::Animation);
+    const auto [path, format] = *file;
     const Motion motion = motionOf(*choice);
     const std::optional<PictureCurve> moving = motion.sweep ? movingCurve(std::nullopt) : std::nullopt;
     m_savingPath = path;
@@ -192,14 +187,11 @@ void ViewMotion::save()
     connect(m_saving.get(), &AnimationSave::finished, this, &ViewMotion::saved);
 }
 
-void ViewMotion::saved(const AnimationSave::Outcome &outcome)
+void ViewMotion::saved(const SavedFile::Outcome &outcome)
 {
     m_progressRow->hide();
     // Not destroyed inside its own signal.
     m_saving.release()->deleteLater();
     emit savingChanged(false);
-    if (outcome.failure)
-        Dialogs::program().message(PictureFormats::failedSave(PictureFormats::Kind::Animation, m_savingPath, *outcome.failure));
-    else if (!outcome.cancelled)
-        LastFolder::rememberOf(m_savingPath);
+    SaveFlow::tell(PictureFormats::Kind::Animation, m_savingPath, outcome);
 }

@@ -44,7 +44,7 @@ private:
     // The fields' curve with the moving value in place, when the strip and the fields allow one.
     std::optional<PictureCurve> movingCurve(std::optional<double> value) const;
     void step();
-    void saved(const AnimationSave::Outcome &outcome);
+    void saved(const SavedFile::Outcome &outcome);
 
     QWidget &m_window;
     ViewArea &m_area;

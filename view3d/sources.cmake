@@ -10,6 +10,7 @@ target_sources(elica_core PRIVATE
   view3d/SweepStrip.h view3d/SweepStrip.cpp
   view3d/ViewArea.h view3d/ViewArea.cpp
   view3d/ViewMotion.h view3d/ViewMotion.cpp
+  view3d/ViewDialogs.h view3d/ViewDialogs.cpp
   view3d/ModelSave.h view3d/ModelSave.cpp
   view3d/View3D.h view3d/View3D.cpp
 )

@@ -1,7 +1,7 @@
 #include "files/still/StillFiles.h"
 #include "picture/MachineForm.h"
 #include "picture/Picture.h"
-#include "runtime/PictureRecord.h"
+#include "runtime/MarkRecord.h"
 
 #include <QXmlStreamReader>
 
@@ -22,7 +22,7 @@ QByteArray escaped(const QString &text)
     return text.toHtmlEscaped().toUtf8();
 }
 
-void appendLines(QByteArray &out, const PictureRecord &record, const PictureRecord::Run &run)
+void appendLines(QByteArray &out, const MarkRecord &record, const MarkRecord::Run &run)
 {
     out += "<path fill=\"none\" stroke=\"" + colourText(run.colour) + "\" stroke-width=\"" + number(run.penWidth)
         + "\" stroke-linecap=\"square\" d=\"";
@@ -34,7 +34,7 @@ void appendLines(QByteArray &out, const PictureRecord &record, const PictureReco
     out += "\"/>\n";
 }
 
-void appendDots(QByteArray &out, const PictureRecord &record, const PictureRecord::Run &run)
+void appendDots(QByteArray &out, const MarkRecord &record, const MarkRecord::Run &run)
 {
     const QByteArray w = number(run.penWidth);
     const QByteArray side = 'h' + w + 'v' + w + "h-" + w + 'z';
@@ -100,8 +100,8 @@ QByteArray StillFiles::svg(const Picture &picture, const WordKeys &keys)
     out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(picture.background.rgb())
         + "\"/>\n";
     if (picture.marks) {
-        for (const PictureRecord::Run &run : picture.marks->runs()) {
-            if (run.kind == PictureRecord::Kind::Lines)
+        for (const MarkRecord::Run &run : picture.marks->runs()) {
+            if (run.kind == MarkRecord::Kind::Lines)
                 appendLines(out, *picture.marks, run);
             else
                 appendDots(out, *picture.marks, run);

@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-class PictureRecord {
+class MarkRecord {
 public:
     enum class Kind : std::uint8_t { Lines, Dots };
 
@@ -61,7 +61,7 @@ private:
 };
 
 // Inline: a curve records thousands of dots in a row, nearly all continuing the last run.
-inline void PictureRecord::dot(QPointF corner, QRgb colour, float penWidth)
+inline void MarkRecord::dot(QPointF corner, QRgb colour, float penWidth)
 {
     const float x = float(corner.x());
     const float y = float(corner.y());
@@ -72,7 +72,7 @@ inline void PictureRecord::dot(QPointF corner, QRgb colour, float penWidth)
     ++m_dots;
 }
 
-inline void PictureRecord::push(float x, float y)
+inline void MarkRecord::push(float x, float y)
 {
     if (m_next == m_chunkEnd)
         newChunk();
@@ -80,7 +80,7 @@ inline void PictureRecord::push(float x, float y)
     ++m_points;
 }
 
-inline void PictureRecord::append(Kind kind, QRgb colour, float penWidth, std::uint32_t points)
+inline void MarkRecord::append(Kind kind, QRgb colour, float penWidth, std::uint32_t points)
 {
     if (!m_runs.empty()) {
         Run &last = m_runs.back();
