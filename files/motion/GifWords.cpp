@@ -4,6 +4,7 @@
 
 #include <QIODevice>
 #include <gif_lib.h>
+#include <variant>
 
 namespace {
 constexpr int extensionsBesideFrames = 16;
@@ -33,6 +34,36 @@ QString tooLarge(int width, int height)
 QString tooLong()
 {
     return QStringLiteral("l'immagine GIF ha parole troppo lunghe per essere un'immagine di Elica");
+}
+
+// An extension block: its code, and its text if it is a comment.
+struct Extension {
+    int code = 0;
+    QByteArray comment;
+};
+
+// The extension that starts here, walked to its end; or why the file is refused. The bytes of
+// every extension so far are counted in walked: a file of words far longer than any Elica writes
+// is refused before they are all kept.
+std::variant<Extension, QString> extension(GifFileType *gif, qsizetype &walked)
+{
+    Extension out;
+    GifByteType *block = nullptr;
+    if (DGifGetExtension(gif, &out.code, &block) == GIF_ERROR)
+        return damaged();
+    while (block) {
+        walked += block[0];
+        if (walked > 2 * AnimationBounds::longestWords)
+            return tooLong();
+        if (out.code == COMMENT_EXT_FUNC_CODE) {
+            if (out.comment.size() + block[0] > AnimationBounds::longestWords)
+                return tooLong();
+            out.comment.append(reinterpret_cast<const char *>(block + 1), block[0]);
+        }
+        if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
+            return damaged();
+    }
+    return out;
 }
 
 // The compressed pixels are passed over a sub-block at a time, never inflated.
@@ -93,31 +124,20 @@ WordsReading GifFile::words(QIODevice &device)
                 return damaged();
             continue;
         }
-        int code = 0;
-        GifByteType *block = nullptr;
-        if (++extensions > frames + extensionsBesideFrames || DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
+        if (++extensions > frames + extensionsBesideFrames)
             return damaged();
-        QByteArray comment;
-        while (block) {
-            extensionBytes += block[0];
-            if (extensionBytes > 2 * AnimationBounds::longestWords)
-                return tooLong();
-            if (code == COMMENT_EXT_FUNC_CODE) {
-                if (comment.size() + block[0] > AnimationBounds::longestWords)
-                    return tooLong();
-                comment.append(reinterpret_cast<const char *>(block + 1), block[0]);
-            }
-            if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
-                return damaged();
-        }
-        if (code != COMMENT_EXT_FUNC_CODE)
+        const std::variant<Extension, QString> read = extension(gif.get(), extensionBytes);
+        if (const QString *why = std::get_if<QString>(&read))
+            return *why;
+        const Extension &found = std::get<Extension>(read);
+        if (found.code != COMMENT_EXT_FUNC_CODE)
             continue;
-        if (GifComments::isForm(comment)) {
+        if (GifComments::isForm(found.comment)) {
             if (words.machineForm)
                 return damaged();
-            words.machineForm = comment;
+            words.machineForm = found.comment;
         } else if (!seenWords) {
-            GifComments::readWords(comment, words);
+            GifComments::readWords(found.comment, words);
             seenWords = true;
         }
     }
