@@ -44,6 +44,11 @@ ViewFrame::ViewFrame(const CurveCloud &cloud, const Turntable &turntable, double
     m_map.yZ = scale * a.yZ;
     m_map.ox = m_size.width() / 2.0 - (m_map.xX * centre[0] + m_map.xY * centre[1]);
     m_map.oy = m_size.height() / 2.0 - (m_map.yX * centre[0] + m_map.yY * centre[1] + m_map.yZ * centre[2]);
+    // The figure's centre at depth 0.
+    m_map.zX = scale * a.zX;
+    m_map.zY = scale * a.zY;
+    m_map.zZ = scale * a.zZ;
+    m_map.oz = -(m_map.zX * centre[0] + m_map.zY * centre[1] + m_map.zZ * centre[2]);
 }
 
 int ViewFrame::deviceDot(const FrameStyle &style) const
