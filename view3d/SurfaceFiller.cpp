@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <barrier>
 #include <cmath>
 #include <exception>
 #include <mutex>
@@ -18,15 +17,37 @@ namespace {
 // Rows of pixels a band, as a power of 2: a band's samples stay in the cache while it is drawn.
 constexpr int bandPixelShift = 5;
 
-// The part-th of parts shares of count things.
-struct Share {
-    std::size_t from, to;
-};
+// Work is shared out in chunks of so many vertices, triangles or dots: any thread takes the next
+// chunk left, so that a thread the system keeps waiting holds up little.
+constexpr std::size_t chunkSize = 4096;
 
-Share share(std::size_t count, unsigned part, unsigned parts)
+std::size_t chunksOf(std::size_t count)
 {
-    return {count * part / parts, count * (part + 1) / parts};
+    return (count + chunkSize - 1) / chunkSize;
 }
+
+// A stage of the frame: its chunks, which any thread takes; it ends for a thread when every
+// chunk is done, whichever threads did them.
+class Stage {
+public:
+    explicit Stage(std::size_t chunks) : m_chunks(chunks) {}
+
+    template <typename Work>
+    void run(Work &&work)
+    {
+        for (std::size_t chunk; (chunk = m_next.fetch_add(1)) < m_chunks;) {
+            work(chunk);
+            if (m_done.fetch_add(1) + 1 == m_chunks)
+                m_done.notify_all();
+        }
+        for (std::size_t done = m_done.load(); done < m_chunks; done = m_done.load())
+            m_done.wait(done);
+    }
+
+private:
+    std::size_t m_chunks;
+    std::atomic<std::size_t> m_next{0}, m_done{0};
+};
 
 FillValues valuesOf(double depth, const SurfaceLight::Rgb &rgb)
 {
@@ -49,10 +70,14 @@ float cutLift(double width)
 // What one draw() makes: the vertices seen, then each thread's records, then the bands.
 class SurfaceFiller::Frame {
 public:
-    Frame(const SurfaceFiller &filler, unsigned parts);
+    // With a setup for each of so many threads.
+    Frame(const SurfaceFiller &filler, unsigned threads);
 
-    void project(unsigned part);
-    void setUp(unsigned part);
+    std::size_t vertexChunks() const { return chunksOf(m_vertices.size()); }
+    // The surfaces' triangles, the dots, then the lines.
+    std::size_t setupChunks() const { return chunksOf(m_firstTriangle.back()) + chunksOf(m_firstDot.back()) + 1; }
+    void project(std::size_t chunk);
+    void setUp(unsigned thread, std::size_t chunk);
     int bandCount() const { return int(m_setups.front().bands.size()); }
     void fill(SampleBand &band, int index, uchar *bits, qsizetype bytesPerLine, QRgb background) const;
 
@@ -62,6 +87,7 @@ public:
 private:
     void projectVertex(std::size_t surface, std::uint32_t index, FillVertex &v) const;
     void setUpTriangle(TriangleSetup &setup, std::size_t surface, std::size_t index) const;
+    void setUpDots(TriangleSetup &setup, std::size_t chunk) const;
     // Where a model point falls, in samples.
     double xOf(const CurveModel::Point &p) const;
     double yOf(const CurveModel::Point &p) const;
@@ -70,7 +96,6 @@ private:
 
     const SurfaceFiller &m_filler;
     const ViewMap &m_map;
-    unsigned m_parts;
     int m_perSide;
     // 1 over the map's scale: normals turned by the map keep their length.
     double m_perScale;
@@ -81,8 +106,8 @@ private:
     std::vector<TriangleSetup> m_setups;
 };
 
-SurfaceFiller::Frame::Frame(const SurfaceFiller &filler, unsigned parts)
-    : m_filler(filler), m_map(filler.m_map), m_parts(parts), m_perSide(filler.m_options.smooth ? 2 : 1),
+SurfaceFiller::Frame::Frame(const SurfaceFiller &filler, unsigned threads)
+    : m_filler(filler), m_map(filler.m_map), m_perSide(filler.m_options.smooth ? 2 : 1),
       m_perScale(1 / std::hypot(m_map.xX, m_map.xY))
 {
     std::size_t vertices = 0, triangles = 0, dots = 0;
@@ -102,7 +127,7 @@ SurfaceFiller::Frame::Frame(const SurfaceFiller &filler, unsigned parts)
     m_firstDot.push_back(dots);
     m_vertices.resize(vertices);
     const int width = filler.m_pixels.width() * m_perSide, height = filler.m_pixels.height() * m_perSide;
-    m_setups.assign(parts, TriangleSetup(width, height, bandShift()));
+    m_setups.assign(threads, TriangleSetup(width, height, bandShift()));
 }
 
 double SurfaceFiller::Frame::xOf(const CurveModel::Point &p) const
@@ -143,12 +168,12 @@ void SurfaceFiller::Frame::projectVertex(std::size_t surface, std::uint32_t inde
     v.inner = valuesOf(depth, light.inner(seen));
 }
 
-void SurfaceFiller::Frame::project(unsigned part)
+void SurfaceFiller::Frame::project(std::size_t chunk)
 {
-    const Share mine = share(m_vertices.size(), part, m_parts);
+    const std::size_t from = chunk * chunkSize, to = std::min(from + chunkSize, m_vertices.size());
     for (std::size_t s = 0; s < m_firstVertex.size(); ++s) {
         const std::size_t first = m_firstVertex[s], count = m_filler.m_surfaces[s].mesh->vertices.size();
-        for (std::size_t g = std::max(mine.from, first); g < std::min(mine.to, first + count); ++g)
+        for (std::size_t g = std::max(from, first); g < std::min(to, first + count); ++g)
             projectVertex(s, std::uint32_t(g - first), m_vertices[g]);
     }
 }
@@ -185,18 +210,33 @@ void SurfaceFiller::Frame::setUpTriangle(TriangleSetup &setup, std::size_t surfa
         setup.polygon(corners, 3);
 }
 
-void SurfaceFiller::Frame::setUp(unsigned part)
+void SurfaceFiller::Frame::setUp(unsigned thread, std::size_t chunk)
 {
-    TriangleSetup &setup = m_setups[part];
-    const Share triangles = share(m_firstTriangle.back(), part, m_parts);
-    for (std::size_t s = 0; s + 1 < m_firstTriangle.size(); ++s)
-        for (std::size_t t = std::max(triangles.from, m_firstTriangle[s]); t < std::min(triangles.to, m_firstTriangle[s + 1]); ++t)
-            setUpTriangle(setup, s, t - m_firstTriangle[s]);
+    TriangleSetup &setup = m_setups[thread];
+    const std::size_t triangleChunks = chunksOf(m_firstTriangle.back()), dotChunks = chunksOf(m_firstDot.back());
+    if (chunk < triangleChunks) {
+        const std::size_t from = chunk * chunkSize, to = std::min(from + chunkSize, m_firstTriangle.back());
+        for (std::size_t s = 0; s + 1 < m_firstTriangle.size(); ++s)
+            for (std::size_t t = std::max(from, m_firstTriangle[s]); t < std::min(to, m_firstTriangle[s + 1]); ++t)
+                setUpTriangle(setup, s, t - m_firstTriangle[s]);
+        return;
+    }
+    if (chunk < triangleChunks + dotChunks) {
+        setUpDots(setup, chunk - triangleChunks);
+        return;
+    }
+    for (const Line &line : m_filler.m_lines) {
+        const auto end = [&](const CurveModel::Point &p) { return ClipCorner{xOf(p), yOf(p), 0, FillValues{float(depthOf(p)), 0, 0, 0}}; };
+        setup.line(end(line.from), end(line.to), line.width * m_perSide, line.colour);
+    }
+}
 
-    const Share dots = share(m_firstDot.back(), part, m_parts);
+void SurfaceFiller::Frame::setUpDots(TriangleSetup &setup, std::size_t chunk) const
+{
+    const std::size_t first = chunk * chunkSize, last = std::min(first + chunkSize, m_firstDot.back());
     for (std::size_t d = 0; d + 1 < m_firstDot.size(); ++d) {
         const Dots &given = m_filler.m_dots[d];
-        const std::size_t from = std::max(dots.from, m_firstDot[d]), to = std::min(dots.to, m_firstDot[d + 1]);
+        const std::size_t from = std::max(first, m_firstDot[d]), to = std::min(last, m_firstDot[d + 1]);
         if (from >= to)
             continue;
         const std::span<const CurveModel::Point> mine(given.points->data() + (from - m_firstDot[d]), to - from);
@@ -207,13 +247,6 @@ void SurfaceFiller::Frame::setUp(unsigned part)
                 return;
             setup.dot({x * m_perSide, y * m_perSide, given.side * m_perSide, float(depthOf(p)) + lift, given.colour});
         });
-    }
-
-    if (part != 0)
-        return;
-    for (const Line &line : m_filler.m_lines) {
-        const auto end = [&](const CurveModel::Point &p) { return ClipCorner{xOf(p), yOf(p), 0, FillValues{float(depthOf(p)), 0, 0, 0}}; };
-        setup.line(end(line.from), end(line.to), line.width * m_perSide, line.colour);
     }
 }
 
@@ -257,15 +290,18 @@ void SurfaceFiller::draw(QImage &image, QRgb background)
     Q_ASSERT(image.size() == m_pixels && image.format() == QImage::Format_RGB32);
     if (m_pixels.isEmpty())
         return;
-    const unsigned threads = m_options.threads ? m_options.threads : std::max(1u, std::thread::hardware_concurrency());
+    const int bandCount = ((m_pixels.height() - 1) >> bandPixelShift) + 1;
+    // No more threads than bands: a thread without a band would only be started and waited for.
+    const unsigned threads =
+        std::min(m_options.threads ? m_options.threads : std::max(1u, std::thread::hardware_concurrency()), unsigned(bandCount));
     Frame frame(*this, threads);
     // Once here: bits() makes the image the frame's own, which no thread may do.
     uchar *bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
-    std::barrier stages{std::ptrdiff_t(threads)};
     std::atomic<int> nextBand{0};
-    // What fails in a thread is thrown again here, once every thread has ended; a thread that fails
-    // still meets the others between the stages.
+    Stage projecting(frame.vertexChunks()), settingUp(frame.setupChunks());
+    // What fails in a thread is thrown again here, once every thread has ended; its chunk counts as
+    // done, so that no thread waits for it.
     std::mutex failing;
     std::exception_ptr failure;
     const auto guarded = [&](auto &&step) {
@@ -277,36 +313,24 @@ void SurfaceFiller::draw(QImage &image, QRgb background)
                 failure = std::current_exception();
         }
     };
-    const auto work = [&](std::span<const unsigned> parts) {
-        guarded([&] {
-            for (const unsigned part : parts)
-                frame.project(part);
-        });
-        stages.arrive_and_wait();
-        guarded([&] {
-            for (const unsigned part : parts)
-                frame.setUp(part);
-        });
-        stages.arrive_and_wait();
+    const auto work = [&](unsigned thread) {
+        projecting.run([&](std::size_t chunk) { guarded([&] { frame.project(chunk); }); });
+        settingUp.run([&](std::size_t chunk) { guarded([&] { frame.setUp(thread, chunk); }); });
         guarded([&] {
             SampleBand band(m_pixels.width() * frame.perSide(), m_pixels.height() * frame.perSide(), 1 << frame.bandShift());
             for (int index; (index = nextBand.fetch_add(1)) < frame.bandCount();)
                 frame.fill(band, index, bits, bytesPerLine, background | 0xff000000u);
         });
     };
-    // This thread takes the first part, and those of the threads that could not be started.
-    std::vector<unsigned> mine{0};
     {
         std::vector<std::jthread> helpers;
-        for (unsigned part = 1; part < threads; ++part) {
-            try {
-                helpers.emplace_back([&work, part] { work(std::span(&part, 1)); });
-            } catch (const std::system_error &) {
-                mine.push_back(part);
-                stages.arrive_and_drop();
-            }
+        try {
+            for (unsigned thread = 1; thread < threads; ++thread)
+                helpers.emplace_back(work, thread);
+        } catch (const std::system_error &) {
+            // Fewer threads share the work.
         }
-        work(mine);
+        work(0);
     }
     if (failure)
         std::rethrow_exception(failure);
