@@ -143,6 +143,7 @@ private slots:
     void nothingOnTheViewersSide();
     void sectionShowsTheInnerCurve_data();
     void sectionShowsTheInnerCurve();
+    void flatCurveKeepsItsDots();
     void linesHiddenBehindSurfaces_data();
     void linesHiddenBehindSurfaces();
     void savedFramesAreSmooth();
@@ -391,6 +392,21 @@ void SurfaceFillTest::sectionShowsTheInnerCurve()
     qInfo("inner horn: %d pixels whole, %d with the section", hidden, shown);
     QVERIFY(hidden < 20);
     QVERIFY(shown > 500);
+}
+
+// A curve that bounds nothing has no surface: its dots are drawn, where the dots' look has them.
+void SurfaceFillTest::flatCurveKeepsItsDots()
+{
+    const PictureCurves flat{{12, {20, 15, 10, 5, 3, 0, 45, 45}, 1}};
+    const auto red = [](QRgb p) { return p == qRgb(255, 0, 0); };
+    const QImage dots = frameOf(flat, {45, 30}, surfaceStyle(ViewLook::dots, false, false));
+    const QImage surface = frameOf(flat, {45, 30}, surfaceStyle(ViewLook::surface, true, true));
+    int both = 0;
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            both += red(dots.pixel(x, y)) && red(surface.pixel(x, y));
+    QVERIFY(countOf(dots, red) > 500);
+    QVERIFY(both > countOf(dots, red) * 0.95);
 }
 
 void SurfaceFillTest::linesHiddenBehindSurfaces_data()
