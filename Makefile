@@ -10,7 +10,7 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what
 # check-package runs the package through.
 PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db
-BENCH_PACKAGES := libbenchmark-dev python3
+BENCH_PACKAGES := libbenchmark-dev python3 libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri
 # The Khronos glTF validator that the model tests run: Debian's Node only where none is on the PATH
 # (some images bring their own, which Debian's nodejs conflicts with), and the npm package in the
 # build tree, where the tests look for it, at the version they were written against.

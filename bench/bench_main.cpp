@@ -47,6 +47,11 @@ public:
                 toolRatio(std::string("saveAnimation/") + format + "/turn72/" + curves, std::string(tool) + '/' + format + "/turn72/" + curves,
                           tool);
         ratio("sweepStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
+        // The lit surfaces cost at most half llvmpipe's frame, and the section a tenth more.
+        for (const std::string curves : {"1", "10"})
+            ratio("surfaceFrame/" + curves, "surfaceFrame_llvmpipe/" + curves, "llvmpipe");
+        ratio("surfaceFrame/10/smooth", "surfaceFrame_llvmpipe/10/smooth", "llvmpipe, both with 4 samples a pixel");
+        ratio("sectionFrame/10", "surfaceFrame/10", "surfaceFrame/10");
         if (const auto peak = m_counters.find("saveAnimationMemory/gif/turn72/2560x1440 peakMiB"); peak != m_counters.end())
             std::printf("%-20s peak %.1f MiB resident\n", peak->first.substr(0, peak->first.find(' ')).c_str(), peak->second);
     }

@@ -32,7 +32,8 @@ CurveCloud::Kept CurveCloud::made(const CurveValues &values)
     for (const CurveModel::Point &p : *points)
         if (std::isfinite(p.X) && std::isfinite(p.Y) && std::isfinite(p.Z))
             include(box, {p.X, p.Y, p.Z});
-    return {values, std::move(points), box};
+    auto surface = std::make_shared<const KeptSurface>(values, points);
+    return {values, std::move(points), std::move(surface), box};
 }
 
 void CurveCloud::setCurves(const PictureCurves &curves)
@@ -53,7 +54,7 @@ void CurveCloud::setCurves(const PictureCurves &curves)
     m_kept = std::move(kept);
     m_curves.clear();
     for (std::size_t i = 0; i < curves.size(); ++i)
-        m_curves.push_back({QBColor(curves[i].colour).rgb(), m_kept[i].points});
+        m_curves.push_back({QBColor(curves[i].colour).rgb(), m_kept[i].points, m_kept[i].surface});
 }
 
 void CurveCloud::setPreview(const std::optional<PictureCurve> &preview)
@@ -65,7 +66,7 @@ void CurveCloud::setPreview(const std::optional<PictureCurve> &preview)
     }
     if (!m_keptPreview || !(m_keptPreview->values == preview->values))
         m_keptPreview = made(preview->values);
-    m_preview = Curve{QBColor(preview->colour).rgb(), m_keptPreview->points};
+    m_preview = Curve{QBColor(preview->colour).rgb(), m_keptPreview->points, m_keptPreview->surface};
 }
 
 void CurveCloud::setExtent(const std::vector<CurveValues> &curves)

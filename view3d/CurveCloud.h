@@ -1,10 +1,12 @@
 #pragma once
 // The points the 3D view shows: the model points of every curve of the picture, each in its
 // palette colour, and of the preview; with the box that holds them, the origin and the axes.
-// A curve's points are made once and kept while the curve stays in the picture.
+// A curve's points are made once and kept while the curve stays in the picture, and so is its
+// surface once a frame has drawn it.
 
 #include "curve/CurveModel.h"
 #include "curve/PictureDocument.h"
+#include "view3d/KeptSurface.h"
 
 #include <QRgb>
 #include <array>
@@ -18,6 +20,7 @@ public:
     struct Curve {
         QRgb colour;
         std::shared_ptr<const Points> points;
+        std::shared_ptr<const KeptSurface> surface;
     };
     struct Box {
         std::array<double, 3> min, max;
@@ -42,6 +45,7 @@ private:
     struct Kept {
         CurveValues values;
         std::shared_ptr<const Points> points;
+        std::shared_ptr<const KeptSurface> surface;
         Box box;
     };
     Kept made(const CurveValues &values);

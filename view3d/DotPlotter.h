@@ -7,14 +7,17 @@
 #include "view3d/ViewMap.h"
 
 #include <QImage>
+#include <span>
+#include <type_traits>
 #include <vector>
 
 namespace DotPlotter {
 void plot(QImage &image, const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QRgb colour);
 
-// Calls visit(x, y), the top-left corner in device pixels, for each dot that plot() would draw.
+// Calls visit(x, y), the top-left corner in device pixels, for each dot that plot() would draw;
+// or visit(x, y, point), with the dot's model point.
 template <typename Visit>
-void corners(const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QSize image, Visit &&visit)
+void corners(std::span<const CurveModel::Point> points, const ViewMap &map, int side, QSize image, Visit &&visit)
 {
     const double half = side / 2.0;
     const double ox = map.ox - half;
@@ -25,8 +28,12 @@ void corners(const std::vector<CurveModel::Point> &points, const ViewMap &map, i
         const double x = ox + map.xX * p.X + map.xY * p.Y;
         const double y = oy + map.yX * p.X + map.yY * p.Y + map.yZ * p.Z;
         // Written so that a point that is not a number fails too.
-        if (x >= 0 && x < lastX && y >= 0 && y < lastY)
-            visit(int(x), int(y));
+        if (x >= 0 && x < lastX && y >= 0 && y < lastY) {
+            if constexpr (std::is_invocable_v<Visit, int, int, const CurveModel::Point &>)
+                visit(int(x), int(y), p);
+            else
+                visit(int(x), int(y));
+        }
     }
 }
 }

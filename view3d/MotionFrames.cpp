@@ -39,6 +39,9 @@ QImage MotionFrames::frame(int index)
     }
     QImage image(m_scene.devicePixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(m_scene.devicePixelRatio);
-    ViewFrame(m_cloud, turntable, m_scene.zoom, m_scene.devicePixels, m_scene.devicePixelRatio).render(image, m_scene.style);
+    // A saved frame is seen still, one at a time: smooth.
+    FrameStyle style = m_scene.style;
+    style.smooth = true;
+    ViewFrame(m_cloud, turntable, m_scene.zoom, m_scene.devicePixels, m_scene.devicePixelRatio).render(image, style);
     return image;
 }

@@ -55,5 +55,6 @@ Turntable::Axes Turntable::axes() const
 {
     const double a = radians(azimuth());
     const double e = radians(elevation());
-    return {-std::sin(a), std::cos(a), std::sin(e) * std::cos(a), std::sin(e) * std::sin(a), -std::cos(e)};
+    return {-std::sin(a), std::cos(a), std::sin(e) * std::cos(a), std::sin(e) * std::sin(a), -std::cos(e),
+            std::cos(e) * std::cos(a), std::cos(e) * std::sin(a), std::sin(e)};
 }

@@ -19,10 +19,11 @@ public:
     };
 
     // A model point's direction on screen: one model unit along X, Y and Z moves the point by
-    // (xX, xY, 0) to the right and by (yX, yY, yZ) downward.
+    // (xX, xY, 0) to the right, by (yX, yY, yZ) downward and by (zX, zY, zZ) towards the viewer.
     struct Axes {
         double xX, xY;
         double yX, yY, yZ;
+        double zX, zY, zZ;
         bool operator==(const Axes &) const = default;
     };
 

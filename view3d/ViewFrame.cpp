@@ -3,6 +3,8 @@
 #include "runtime/Clip.h"
 #include "runtime/MarkRecord.h"
 #include "view3d/DotPlotter.h"
+#include "view3d/SurfaceFiller.h"
+#include "view3d/SurfaceLight.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -44,6 +46,11 @@ ViewFrame::ViewFrame(const CurveCloud &cloud, const Turntable &turntable, double
     m_map.yZ = scale * a.yZ;
     m_map.ox = m_size.width() / 2.0 - (m_map.xX * centre[0] + m_map.xY * centre[1]);
     m_map.oy = m_size.height() / 2.0 - (m_map.yX * centre[0] + m_map.yY * centre[1] + m_map.yZ * centre[2]);
+    // The figure's centre at depth 0.
+    m_map.zX = scale * a.zX;
+    m_map.zY = scale * a.zY;
+    m_map.zZ = scale * a.zZ;
+    m_map.oz = -(m_map.zX * centre[0] + m_map.zY * centre[1] + m_map.zZ * centre[2]);
 }
 
 int ViewFrame::deviceDot(const FrameStyle &style) const
@@ -120,6 +127,11 @@ void ViewFrame::addLegend(Marks &marks, const FrameStyle &style) const
 void ViewFrame::render(QImage &image, const FrameStyle &style) const
 {
     const Marks m = marksFor(style);
+    if (style.look != ViewLook::dots) {
+        fillSurfaces(image, style, m);
+        paintOver(image, style, m);
+        return;
+    }
     image.fill(style.background);
     {
         QPainter painter(&image);
@@ -132,7 +144,37 @@ void ViewFrame::render(QImage &image, const FrameStyle &style) const
         DotPlotter::plot(image, *curve.points, m_map, side, curve.colour);
     if (m_cloud.preview())
         DotPlotter::plot(image, *m_cloud.preview()->points, m_map, side, m_cloud.preview()->colour);
+    paintOver(image, style, m);
+}
 
+// The axes go through the surfaces, which hide them as they hide each other.
+void ViewFrame::fillSurfaces(QImage &image, const FrameStyle &style, const Marks &m) const
+{
+    SurfaceFiller filler(m_map, m_size, {style.smooth, style.section, m.axisWidth, 0});
+    const double length = m_cloud.axisLength();
+    const QRgb foreground = style.foreground.rgb();
+    for (const CurveModel::Point &end : {CurveModel::Point{length, 0, 0}, {0, length, 0}, {0, 0, length}})
+        filler.addLine({0, 0, 0}, end, m.axisWidth, foreground);
+    const int side = deviceDot(style);
+    const auto add = [&](const CurveCloud::Curve &curve) {
+        const SurfaceMesh &mesh = curve.surface->mesh();
+        if (mesh.empty()) {
+            filler.addDots(*curve.points, side, curve.colour, false);
+            return;
+        }
+        filler.addSurface(mesh, curve.colour);
+        if (style.look == ViewLook::surfaceAndDots)
+            filler.addDots(*curve.points, side, SurfaceLight::darker(curve.colour), true);
+    };
+    for (const CurveCloud::Curve &curve : m_cloud.curves())
+        add(curve);
+    if (m_cloud.preview())
+        add(*m_cloud.preview());
+    filler.draw(image, style.background.rgb());
+}
+
+void ViewFrame::paintOver(QImage &image, const FrameStyle &style, const Marks &m) const
+{
     QPainter painter(&image);
     for (const Fill &fill : m.fills)
         painter.fillRect(fill.rect, fill.colour);

@@ -1,9 +1,10 @@
 #pragma once
 // One frame of the 3D view: the background, the three model axes from the origin, every curve's
-// dots and then the preview's, the legend's panel and swatches if asked for, and the words (the
-// axes' letters, the legend's lines). Fitted so that the whole figure shows in any turn with a
-// margin. Everything but the dots is described once, in device pixels: drawn into an image, with
-// the dots put in by the dot plotter, or given to a picture's vector files in logical pixels.
+// dots and then the preview's, or their lit surfaces, the legend's panel and swatches if asked for,
+// and the words (the axes' letters, the legend's lines). Fitted so that the whole figure shows in
+// any turn with a margin. Everything but the dots and surfaces is described once, in device pixels:
+// drawn into an image, with the dots put in by the dot plotter or the surfaces, axes and dots by
+// the surface filler, or given to a picture's vector files in logical pixels, with the dots.
 
 #include "view3d/CurveCloud.h"
 #include "view3d/Turntable.h"
@@ -26,6 +27,10 @@ struct LegendLine {
     bool operator==(const LegendLine &) const = default;
 };
 
+// How the curves are drawn: as their dots, as lit surfaces, or as surfaces with their dots on them
+// in a darker shade. A curve that bounds nothing has no surface and keeps its dots.
+enum class ViewLook { dots, surface, surfaceAndDots };
+
 struct FrameStyle {
     // The side of a dot in logical pixels.
     static constexpr int smallestDot = 1;
@@ -35,6 +40,13 @@ struct FrameStyle {
     QColor foreground;
     int dotSize = 2;
     std::vector<LegendLine> legend; // shown when not empty
+    ViewLook look = ViewLook::dots;
+    // With the surfaces: what lies on the viewer's side of the vertical plane through the Z axis
+    // facing the viewer is left out, and each cut drawn in its curve's darker shade.
+    bool section = false;
+    // With the surfaces: four samples a pixel, for smooth edges (a still frame, a saved one), or
+    // one, while the figure moves.
+    bool smooth = true;
 };
 
 class ViewFrame {
@@ -67,6 +79,9 @@ private:
         double fontPixels;
     };
     Marks marksFor(const FrameStyle &style) const;
+    void fillSurfaces(QImage &image, const FrameStyle &style, const Marks &marks) const;
+    // The legend's panel and swatches, and the words.
+    void paintOver(QImage &image, const FrameStyle &style, const Marks &marks) const;
     void addAxes(Marks &marks) const;
     // The lines that fit the frame's height, at its top left; when not all do, the last says how
     // many are left out.

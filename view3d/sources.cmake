@@ -1,8 +1,14 @@
 target_sources(elica_core PRIVATE
   view3d/Turntable.h view3d/Turntable.cpp
   view3d/CurveCloud.h view3d/CurveCloud.cpp
+  view3d/KeptSurface.h view3d/KeptSurface.cpp
   view3d/ViewFrame.h view3d/ViewFrame.cpp
   view3d/DotPlotter.h view3d/DotPlotter.cpp
+  view3d/SurfaceLight.h view3d/SurfaceLight.cpp
+  view3d/FillRecords.h
+  view3d/TriangleSetup.h view3d/TriangleSetup.cpp
+  view3d/SampleBand.h view3d/SampleBand.cpp
+  view3d/SurfaceFiller.h view3d/SurfaceFiller.cpp
   view3d/ViewWords.h view3d/ViewWords.cpp
   view3d/ViewMap.h
   view3d/MotionFrames.h view3d/MotionFrames.cpp
