@@ -6,4 +6,6 @@ target_sources(elica_core PRIVATE
   files/motion/GifGlobalTable.h files/motion/GifGlobalTable.cpp
   files/motion/GifWriter.cpp files/motion/GifWords.cpp
   files/motion/WebpFile.h files/motion/WebpXmp.h files/motion/WebpXmp.cpp files/motion/WebpWriter.cpp files/motion/WebpWords.cpp
+  files/motion/VideoFile.h files/motion/VideoSettings.h files/motion/FfmpegLog.h files/motion/FfmpegLog.cpp
+  files/motion/VideoMemory.h files/motion/VideoMemory.cpp files/motion/VideoWriter.cpp
 )
