@@ -117,7 +117,7 @@ void openThrough(ProgramRecorder &recorder, const QString &how, Form4 &form, con
     }
     recorder.open = [&](QWidget *parent, const QString &folder, const QStringList &filters) -> std::optional<QString> {
         if (parent != &form || folder != QFileInfo(path).absolutePath()
-            || filters != QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.glb *.ply)"), QStringLiteral("Tutti i file (*)")})
+            || filters != QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.mp4 *.webm *.glb *.ply)"), QStringLiteral("Tutti i file (*)")})
             return std::nullopt;
         return path;
     };
@@ -214,7 +214,7 @@ void OpenPictureTest::refused_data()
     const QByteArray svg = svgCarrying(oneCurve);
     QTest::newRow("a photo") << "foto.png" << photo << "il file non è un'immagine di Elica";
     QTest::newRow("an SVG named .png") << "disegno.png" << svg << "il nome dice .png, ma il contenuto non è un'immagine PNG";
-    QTest::newRow("a text") << "testo.txt" << QByteArray("curve 1 20 15\n") << "il file non è un'immagine di Elica (PNG, SVG, PDF, GIF, WebP, GLB o PLY)";
+    QTest::newRow("a text") << "testo.txt" << QByteArray("curve 1 20 15\n") << "il file non è un'immagine di Elica (PNG, SVG, PDF, GIF, WebP, MP4, WebM, GLB o PLY)";
     QTest::newRow("empty") << "vuoto.svg" << QByteArray() << "il file è vuoto";
     QTest::newRow("PNG cut short") << "corto.png" << png.left(png.size() * 2 / 3) << "l'immagine PNG è danneggiata o incompleta";
     QTest::newRow("SVG cut short") << "corto.svg" << svg.left(svg.size() - 20) << "il file SVG è danneggiato o incompleto";

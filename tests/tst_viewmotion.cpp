@@ -188,7 +188,7 @@ void ViewMotionTest::savedTurnStartsAtTheViewsPicture()
     const QString path = folder.filePath(QStringLiteral("giro"));
     recorder.motion = Dialogs::MotionChoice{true, false, 2.88};
     recorder.save = [&](QWidget *, const QString &suggested, const QStringList &filters) {
-        return suggested.endsWith(QLatin1String(".gif")) && filters.size() == 2 ? std::optional(Dialogs::SaveChoice{path, 0})
+        return suggested.endsWith(QLatin1String(".gif")) && filters.size() == 4 ? std::optional(Dialogs::SaveChoice{path, 0})
                                                                                  : std::nullopt;
     };
     const QSize size = areaOf(view).size();
