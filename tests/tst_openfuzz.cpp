@@ -1,5 +1,6 @@
 // Damaged files of every format that opens, thousands of them from a fixed seed, read in memory:
-// bits flipped, files cut short, chunks and elements repeated or inserted, hostile words. Reading each must end within
+// bits flipped, files cut short, chunks and elements repeated or inserted, hostile words, the
+// lengths of a video's boxes and elements made to lie. Reading each must end within
 // a second, never crash, and either give a picture that passes every check or one reason. (That a
 // refusal changes nothing in the windows is for the tests of opening.)
 #include "PictureSupport.h"
@@ -100,10 +101,49 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
     return chunk;
 }
 
+// A video's box (MP4: its size before its type) or element (WebM: the first byte of its size after
+// its ID) found by its mark, and its length made to lie: cut to nothing, a byte short or long, or
+// anything at all.
+QByteArray lyingLength(Damage &damage, const QByteArray &sound, Format format)
+{
+    static const QList<QByteArray> boxes = {"ftyp", "moov", "mvhd", "trak", "tkhd", "mdia", "hdlr", "minf", "stbl", "stsd", "avc1",
+                                            "avcC", "stts", "stsz", "stco", "udta", "meta", "keys", "ilst", "data", "mdat"};
+    static const QList<QByteArray> elements = {QByteArray("\x1A\x45\xDF\xA3", 4), QByteArray("\x18\x53\x80\x67", 4),
+                                               QByteArray("\x11\x4D\x9B\x74", 4), QByteArray("\x15\x49\xA9\x66", 4),
+                                               QByteArray("\x16\x54\xAE\x6B", 4), QByteArray("\xAE", 1), QByteArray("\xE0", 1),
+                                               QByteArray("\x12\x54\xC3\x67", 4), QByteArray("\x73\x73", 2), QByteArray("\x67\xC8", 2),
+                                               QByteArray("\x1F\x43\xB6\x75", 4), QByteArray("\x1C\x53\xBB\x6B", 4)};
+    const QList<QByteArray> &marks = format == Format::Mp4 ? boxes : elements;
+    const QByteArray &mark = marks[damage.below(int(marks.size()))];
+    QList<qsizetype> places;
+    for (qsizetype at = sound.indexOf(mark); at >= 0 && places.size() < 64; at = sound.indexOf(mark, at + 1))
+        places << at;
+    if (places.isEmpty())
+        return sound;
+    const qsizetype at = places[damage.below(int(places.size()))];
+    QByteArray lying = sound;
+    if (format == Format::Webm) {
+        if (at + mark.size() < lying.size())
+            lying[at + mark.size()] = char(damage.below(256));
+        return lying;
+    }
+    if (at < 4)
+        return sound;
+    const quint32 size = quint32(uchar(sound[at - 4])) << 24 | quint32(uchar(sound[at - 3])) << 16 | quint32(uchar(sound[at - 2])) << 8
+        | uchar(sound[at - 1]);
+    const quint32 lies[] = {0, 1, 7, size - 1, size + 1, size * 2, 0xFFFFFFFF, quint32(damage.below(1 << 30))};
+    const quint32 lie = lies[damage.below(8)];
+    for (int i = 0; i < 4; ++i)
+        lying[at - 4 + i] = char(lie >> (24 - 8 * i) & 0xFF);
+    return lying;
+}
+
 // A damaged copy of a sound file of the format.
 QByteArray damaged(Damage &damage, const QByteArray &sound, const PictureFormats::Entry &entry)
 {
     const Format format = entry.format;
+    if ((format == Format::Mp4 || format == Format::Webm) && damage.below(7) == 0)
+        return lyingLength(damage, sound, format);
     const QByteArray form = MachineForm::write({{{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}}, std::nullopt});
     const WordKeys &keys = entry.keys;
     const qsizetype words = std::max<qsizetype>(0, sound.indexOf(format == Format::Pdf ? "/Title" : "elica-picture"));
