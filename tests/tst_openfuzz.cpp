@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QtEndian>
 #include <QtTest>
 #include <random>
 
@@ -102,39 +103,29 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 }
 
 // A video's box (MP4: its size before its type) or element (WebM: the first byte of its size after
-// its ID) found by its mark, and its length made to lie: cut to nothing, a byte short or long, or
-// anything at all.
+// its ID) found by its mark, and its length made to lie.
 QByteArray lyingLength(Damage &damage, const QByteArray &sound, Format format)
 {
-    static const QList<QByteArray> boxes = {"ftyp", "moov", "mvhd", "trak", "tkhd", "mdia", "hdlr", "minf", "stbl", "stsd", "avc1",
-                                            "avcC", "stts", "stsz", "stco", "udta", "meta", "keys", "ilst", "data", "mdat"};
-    static const QList<QByteArray> elements = {QByteArray("\x1A\x45\xDF\xA3", 4), QByteArray("\x18\x53\x80\x67", 4),
-                                               QByteArray("\x11\x4D\x9B\x74", 4), QByteArray("\x15\x49\xA9\x66", 4),
-                                               QByteArray("\x16\x54\xAE\x6B", 4), QByteArray("\xAE", 1), QByteArray("\xE0", 1),
-                                               QByteArray("\x12\x54\xC3\x67", 4), QByteArray("\x73\x73", 2), QByteArray("\x67\xC8", 2),
-                                               QByteArray("\x1F\x43\xB6\x75", 4), QByteArray("\x1C\x53\xBB\x6B", 4)};
-    const QList<QByteArray> &marks = format == Format::Mp4 ? boxes : elements;
-    const QByteArray &mark = marks[damage.below(int(marks.size()))];
+    static const QList<QByteArray> marks[] = {
+        {"moov", "mvhd", "trak", "tkhd", "mdia", "hdlr", "stbl", "stsd", "avcC", "stsz", "stco", "meta", "keys", "ilst", "mdat"},
+        {"\x18\x53\x80\x67", "\x15\x49\xA9\x66", "\x16\x54\xAE\x6B", "\xAE", "\xE0", "\x12\x54\xC3\x67", "\x73\x73", "\x67\xC8",
+         "\x1F\x43\xB6\x75", "\x1C\x53\xBB\x6B"}};
+    const QList<QByteArray> &ours = marks[format == Format::Mp4 ? 0 : 1];
+    const QByteArray &mark = ours[damage.below(int(ours.size()))];
     QList<qsizetype> places;
-    for (qsizetype at = sound.indexOf(mark); at >= 0 && places.size() < 64; at = sound.indexOf(mark, at + 1))
+    for (qsizetype at = sound.indexOf(mark, 4); at >= 0 && at + 8 < sound.size() && places.size() < 64; at = sound.indexOf(mark, at + 1))
         places << at;
     if (places.isEmpty())
         return sound;
     const qsizetype at = places[damage.below(int(places.size()))];
     QByteArray lying = sound;
     if (format == Format::Webm) {
-        if (at + mark.size() < lying.size())
-            lying[at + mark.size()] = char(damage.below(256));
+        lying[at + mark.size()] = char(damage.below(256));
         return lying;
     }
-    if (at < 4)
-        return sound;
-    const quint32 size = quint32(uchar(sound[at - 4])) << 24 | quint32(uchar(sound[at - 3])) << 16 | quint32(uchar(sound[at - 2])) << 8
-        | uchar(sound[at - 1]);
+    const quint32 size = qFromBigEndian<quint32>(sound.constData() + at - 4);
     const quint32 lies[] = {0, 1, 7, size - 1, size + 1, size * 2, 0xFFFFFFFF, quint32(damage.below(1 << 30))};
-    const quint32 lie = lies[damage.below(8)];
-    for (int i = 0; i < 4; ++i)
-        lying[at - 4 + i] = char(lie >> (24 - 8 * i) & 0xFF);
+    qToBigEndian(lies[damage.below(8)], lying.data() + at - 4);
     return lying;
 }
 

@@ -70,7 +70,6 @@ QImage paddedTo(const QImage &image, QSize size, QRgb background)
 
 // A frame's three planes of 8 bits, 4:2:0.
 struct Planes {
-    QSize size;
     std::array<QByteArray, 3> plane;
 };
 
@@ -79,7 +78,7 @@ Planes yuv420(const QImage &rgb)
 {
     const QImage image = rgb.convertToFormat(QImage::Format_RGB32);
     const int w = image.width(), h = image.height();
-    Planes planes{image.size(), {QByteArray(w * h, 0), QByteArray(w / 2 * (h / 2), 0), QByteArray(w / 2 * (h / 2), 0)}};
+    Planes planes{{QByteArray(w * h, 0), QByteArray(w / 2 * (h / 2), 0), QByteArray(w / 2 * (h / 2), 0)}};
     SwsContext *scaler = sws_getContext(w, h, AV_PIX_FMT_0RGB32, w, h, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr);
     const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
     sws_setColorspaceDetails(scaler, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
@@ -108,17 +107,13 @@ double psnr(const Planes &a, const Planes &b)
     return squares == 0 ? 100 : 10 * std::log10(255.0 * 255.0 * double(samples) / squares);
 }
 
-// What a player finds in a video.
+// What a player finds in a video: its stream, and the frames decoded, the first kept.
 struct Played {
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    int profile = 0;
-    int level = 0;
-    int pixelFormat = AV_PIX_FMT_NONE;
-    QSize size;
+    AVCodecParameters stream{};
     AVRational frameRate{0, 1};
     double seconds = 0;
     int frames = 0;
-    std::optional<Planes> first;
+    Planes first;
 };
 
 Played played(const QString &path)
@@ -131,27 +126,19 @@ Played played(const QString &path)
     const int index = avformat_find_stream_info(format, nullptr) < 0 ? -1 : av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
     AVCodecContext *decoder = index < 0 ? nullptr : avcodec_alloc_context3(codec);
     if (decoder && avcodec_parameters_to_context(decoder, format->streams[index]->codecpar) >= 0 && avcodec_open2(decoder, codec, nullptr) >= 0) {
-        const AVCodecParameters &stream = *format->streams[index]->codecpar;
-        played.codec = stream.codec_id;
-        played.profile = stream.profile;
-        played.level = stream.level;
-        played.pixelFormat = stream.format;
-        played.size = QSize(stream.width, stream.height);
+        // Its numbers only: what it points to goes with the file.
+        played.stream = *format->streams[index]->codecpar;
         played.frameRate = format->streams[index]->avg_frame_rate;
         played.seconds = double(format->duration) / AV_TIME_BASE;
         AVPacket *packet = av_packet_alloc();
         AVFrame *frame = av_frame_alloc();
         const auto receive = [&] {
             while (avcodec_receive_frame(decoder, frame) >= 0) {
-                if (played.frames++ == 0) {
-                    Planes planes{{frame->width, frame->height}, {}};
-                    for (int p = 0; p < 3; ++p) {
-                        const int w = p ? frame->width / 2 : frame->width, h = p ? frame->height / 2 : frame->height;
-                        for (int y = 0; y < h; ++y)
-                            planes.plane[p].append(reinterpret_cast<const char *>(frame->data[p] + y * frame->linesize[p]), w);
-                    }
-                    played.first = planes;
-                }
+                for (int p = 0; p < 3 && played.frames == 0; ++p)
+                    for (int y = 0; y < (p ? frame->height / 2 : frame->height); ++y)
+                        played.first.plane[p].append(reinterpret_cast<const char *>(frame->data[p] + y * frame->linesize[p]),
+                                                     p ? frame->width / 2 : frame->width);
+                ++played.frames;
                 av_frame_unref(frame);
             }
         };
@@ -170,26 +157,6 @@ Played played(const QString &path)
     return played;
 }
 
-// The types of the boxes at the top of an MP4, in order.
-QList<QByteArray> topBoxes(const QByteArray &file)
-{
-    QList<QByteArray> types;
-    for (qsizetype at = 0; at + 8 <= file.size();) {
-        const quint32 size = qFromBigEndian<quint32>(file.constData() + at);
-        types << file.mid(at + 4, 4);
-        if (size < 8)
-            break;
-        at += size;
-    }
-    return types;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray written(Format format, const QList<QImage> &frames, const AnimationWords &words)
 {
     QByteArray bytes;
@@ -199,7 +166,7 @@ QByteArray written(Format format, const QList<QImage> &frames, const AnimationWo
     for (const QImage &frame : frames)
         writer->addFrame(frame, 4);
     if (!writer->finish())
-        qWarning("%s", qPrintable(writer->error()));
+        qInfo("%s", qPrintable(writer->error()));
     return bytes;
 }
 
@@ -234,11 +201,6 @@ qsizetype boxAt(const QByteArray &file, const QList<QByteArray> &path, qsizetype
     return -1;
 }
 
-void setBe32(QByteArray &file, qsizetype at, quint32 value)
-{
-    qToBigEndian(value, file.data() + at);
-}
-
 // The 3000 tracks that no video of Elica has, each a copy of its one.
 QByteArray mp4OfManyTracks(const QByteArray &file)
 {
@@ -246,7 +208,7 @@ QByteArray mp4OfManyTracks(const QByteArray &file)
     const quint32 moovSize = qFromBigEndian<quint32>(file.constData() + moov);
     const QByteArray track = file.mid(trak, qFromBigEndian<quint32>(file.constData() + trak));
     QByteArray index = file.mid(moov, moovSize) + track.repeated(2999);
-    setBe32(index, 0, quint32(index.size()));
+    qToBigEndian(quint32(index.size()), index.data());
     return file.left(moov) + index + file.mid(moov + moovSize);
 }
 
@@ -258,31 +220,19 @@ struct Element {
     qsizetype end;
 };
 
-std::optional<Element> elementAt(const QByteArray &file, qsizetype at)
-{
-    if (at >= file.size())
-        return std::nullopt;
-    const int idBytes = std::countl_zero(uchar(file[at])) + 1;
-    const qsizetype sizeAt = at + idBytes;
-    const int sizeBytes = std::countl_zero(uchar(file[sizeAt])) + 1;
-    quint64 size = uchar(file[sizeAt]) & (0xFF >> sizeBytes);
-    for (int i = 1; i < sizeBytes; ++i)
-        size = size << 8 | uchar(file[sizeAt + i]);
-    return Element{at, sizeAt, sizeBytes, sizeAt + sizeBytes, sizeAt + sizeBytes + qsizetype(size)};
-}
-
-// The first element of the ID among those from..to, looking inside the elements of the path.
+// The first element of the path's last ID, looking inside the elements of the path from..to.
 std::optional<Element> find(const QByteArray &file, const QList<QByteArray> &path, qsizetype from = 0, qsizetype to = -1)
 {
-    if (to < 0)
-        to = file.size();
-    for (qsizetype at = from; at < to;) {
-        const std::optional<Element> element = elementAt(file, at);
-        if (!element)
-            return std::nullopt;
+    for (qsizetype at = from; at < (to < 0 ? file.size() : to);) {
+        const qsizetype sizeAt = at + std::countl_zero(uchar(file[at])) + 1;
+        const int sizeBytes = std::countl_zero(uchar(file[sizeAt])) + 1;
+        quint64 size = uchar(file[sizeAt]) & (0xFF >> sizeBytes);
+        for (int i = 1; i < sizeBytes; ++i)
+            size = size << 8 | uchar(file[sizeAt + i]);
+        const Element element{at, sizeAt, sizeBytes, sizeAt + sizeBytes, sizeAt + sizeBytes + qsizetype(size)};
         if (file.mid(at, path.front().size()) == path.front())
-            return path.size() == 1 ? element : find(file, path.mid(1), element->content, element->end);
-        at = element->end;
+            return path.size() == 1 ? element : find(file, path.mid(1), element.content, element.end);
+        at = element.end;
     }
     return std::nullopt;
 }
@@ -360,31 +310,32 @@ void VideoTest::playedBack()
         QList<QImage> frames;
         for (int k = 0; k < shortTurn.frames(); ++k)
             frames << shadedFrame(size, k);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(written(format, frames, AnimationWords::of(document))) > 0);
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written(format, frames, AnimationWords::of(document))) > 0);
         source = frames[0];
     }
-    const QByteArray file = readAll(path);
+    QFile in(path);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray file = in.readAll();
 
     const Played video = played(path);
-    QCOMPARE(video.codec, format == Format::Mp4 ? AV_CODEC_ID_H264 : AV_CODEC_ID_VP9);
+    const AVCodecParameters &stream = video.stream;
+    QCOMPARE(stream.codec_id, format == Format::Mp4 ? AV_CODEC_ID_H264 : AV_CODEC_ID_VP9);
     if (format == Format::Mp4) {
-        QCOMPARE(video.profile, FF_PROFILE_H264_HIGH);
-        QVERIFY(video.level > 0 && video.level <= 51);
-        const QList<QByteArray> boxes = topBoxes(file);
-        QVERIFY2(boxes.indexOf("moov") >= 0 && boxes.indexOf("moov") < boxes.indexOf("mdat"), boxes.join(' ').constData());
+        QCOMPARE(stream.profile, FF_PROFILE_H264_HIGH);
+        QVERIFY(stream.level > 0 && stream.level <= 51);
+        QVERIFY(boxAt(file, {"moov"}) > 0 && boxAt(file, {"moov"}) < boxAt(file, {"mdat"}));
     }
-    QCOMPARE(video.pixelFormat, int(AV_PIX_FMT_YUV420P));
+    QCOMPARE(stream.format, int(AV_PIX_FMT_YUV420P));
     const QSize even((size.width() + 1) / 2 * 2, (size.height() + 1) / 2 * 2);
-    QCOMPARE(video.size, even);
+    QCOMPARE(QSize(stream.width, stream.height), even);
     QCOMPARE(video.frames, 25);
     QCOMPARE(av_q2d(video.frameRate), 25.0);
     QCOMPARE(video.seconds, 1.0);
 
     // Against the source padded, not stretched: a stretched frame would be off by up to a pixel
     // everywhere, and a frame padded with another colour off along its edge.
-    QVERIFY(video.first);
-    const double measured = psnr(*video.first, yuv420(paddedTo(source, even, background)));
+    const double measured = psnr(video.first, yuv420(paddedTo(source, even, background)));
     QVERIFY2(measured >= leastPsnr, qPrintable(QStringLiteral("PSNR %1 dB").arg(measured)));
 
     const PictureReader::Reading reading = readBack(file, QFileInfo(path).fileName());
@@ -412,19 +363,14 @@ void VideoTest::sizesRefused()
     QFETCH(bool, refused);
     QImage frame(size, QImage::Format_RGB32);
     frame.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer out(&bytes);
-    out.open(QIODevice::WriteOnly);
-    const std::unique_ptr<AnimationWriter> writer = PictureFormats::of(format).write(out, size, {}, true);
-    const bool whole = writer->addFrame(frame, 4) && writer->finish();
-    QCOMPARE(whole, !refused);
-    if (refused) {
-        QVERIFY(writer->error().contains(QStringLiteral("non può avere le dimensioni 16385 × 2")));
-        QVERIFY(bytes.isEmpty());
-    } else {
-        QCOMPARE(refusalOf(readBack(bytes, QStringLiteral("largo.") + PictureFormats::of(format).extension)),
-                 QStringLiteral("il file non è un'immagine di Elica: non dice quali curve contiene"));
-    }
+    if (refused)
+        QTest::ignoreMessage(QtInfoMsg, qPrintable(QStringLiteral("un video %1 non può avere le dimensioni 16385 × 2")
+                                                       .arg(QLatin1String(PictureFormats::of(format).name))));
+    const QByteArray bytes = written(format, {frame}, {});
+    QCOMPARE(bytes.isEmpty(), refused);
+    if (!refused)
+        QVERIFY(refusalOf(readBack(bytes, QStringLiteral("largo.") + PictureFormats::of(format).extension)).endsWith(
+            QStringLiteral("non dice quali curve contiene")));
 }
 
 void VideoTest::damagedAndHostileVideos_data()
@@ -445,9 +391,9 @@ void VideoTest::damagedAndHostileVideos_data()
     const QString damagedMp4 = QStringLiteral("il video MP4 è danneggiato o incompleto");
     const qsizetype moov = boxAt(mp4, {"moov"}), mdat = boxAt(mp4, {"mdat"});
     QByteArray lyingMp4 = mp4, overflowingTrack = mp4, wideTrack = mp4, tallSample = mp4;
-    setBe32(lyingMp4, moov, quint32(mp4.size() + 1000));
-    setBe32(overflowingTrack, boxAt(mp4, {"moov", "trak"}), quint32(mp4.size() - moov));
-    setBe32(wideTrack, boxAt(mp4, {"moov", "trak", "tkhd"}) + 8 + 76, 20000u << 16);
+    qToBigEndian(quint32(mp4.size() + 1000), lyingMp4.data() + moov);
+    qToBigEndian(quint32(mp4.size() - moov), overflowingTrack.data() + boxAt(mp4, {"moov", "trak"}));
+    qToBigEndian(20000u << 16, wideTrack.data() + boxAt(mp4, {"moov", "trak", "tkhd"}) + 8 + 76);
     qToBigEndian(quint16(20000), tallSample.data() + boxAt(mp4, {"moov", "trak", "mdia", "minf", "stbl", "stsd", "avc1"}) + 8 + 26);
     QTest::newRow("MP4, sound") << "giro.mp4" << mp4 << QString();
     QTest::newRow("MP4, cut in its first box") << "giro.mp4" << mp4.left(20) << damagedMp4;
