@@ -63,8 +63,9 @@ const std::array<PictureFormats::Entry, 10> table = {{
     {Format::Webp, "webp", "WebP", "Animazione WebP (*.webp)", Kind::Animation,
      {"title", "CreatorTool", "description", "picture", "https://example.org/elica/picture"},
      nullptr, webpWriter, nullptr, WebpFile::isWebp, WebpFile::words},
-    // Tags of any name in an MP4 (QuickTime's own for the title, the program and the description),
-    // a WebM's global tags under Matroska's names.
+    // Tags of any name in an MP4 (QuickTime's own for the title, the program and the description);
+    // a WebM's global tags in capitals, as Matroska writes them, the program under SOFTWARE since
+    // FFmpeg keeps ENCODER for itself.
     {Format::Mp4, "mp4", "MP4", "Video MP4 (*.mp4)", Kind::Animation,
      {"com.apple.quicktime.title", "com.apple.quicktime.software", "com.apple.quicktime.description", "org.example.elica.picture",
       nullptr},
