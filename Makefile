@@ -6,11 +6,14 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 admesh \
             xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils \
             dbus at-spi2-core python3-pyatspi xclip poppler-utils pkg-config libpoppler-qt6-dev \
-            libgif-dev libwebp-dev webp
+            libgif-dev libwebp-dev webp \
+            libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what
 # check-package runs the package through.
 PACKAGES += dpkg-dev file lintian desktop-file-utils appstream man-db
-BENCH_PACKAGES := libbenchmark-dev python3 libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri
+# ffmpeg makes the same videos as Elica from the same frames, and Mesa's llvmpipe through EGL draws
+# the same lit triangles, for the bench to time them beside.
+BENCH_PACKAGES := libbenchmark-dev python3 ffmpeg libegl-dev libgles-dev libegl-mesa0 libgl1-mesa-dri
 # The Khronos glTF validator that the model tests run: Debian's Node only where none is on the PATH
 # (some images bring their own, which Debian's nodejs conflicts with), and the npm package in the
 # build tree, where the tests look for it, at the version they were written against.

@@ -1,11 +1,19 @@
 #pragma once
 // What the benchmarks share: the drawing screen on a maximised screen of 1280 x 1005 pixels,
-// calibrated to square units, having drawn the default curve.
+// calibrated to square units, having drawn the default curve; curves by the dozen; and the peak
+// memory of the command that saves a full turn.
 
 #include "calibration/Form2.h"
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
 #include "runtime/Single.h"
+
+#include <QStringList>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 inline const QSize maximised(1280, 1005);
 
@@ -34,4 +42,41 @@ inline PictureCurves benchCurves(int count)
     for (int k = 0; k < count; ++k)
         curves.push_back({k % 15 + 1, {20.0 + k * 0.25, 15, 10 - k * 0.05, 5, 3.0 + k % 4, 1, 45, 45}, 1005.0 / 1280.0});
     return curves;
+}
+
+// The program's command that saves a full turn of the curves to path, at size.
+inline QStringList turnExport(const QString &path, QSize size, int curves)
+{
+    QStringList arguments{QStringLiteral(ELICA_BINARY), "--export", path, "--turn", "--size",
+                          QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
+    for (const PictureCurve &curve : benchCurves(curves))
+        arguments << "--curve" << QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8")
+                                      .arg(curve.values.a).arg(curve.values.b).arg(curve.values.c).arg(curve.values.d)
+                                      .arg(curve.values.ratio).arg(curve.values.step).arg(curve.values.alpha).arg(curve.values.beta);
+    return arguments;
+}
+
+// The peak resident memory of a command, in KiB, as the kernel counts it for the child; none if
+// the command fails. It runs without a display, as from a terminal.
+inline std::optional<long> peakKiB(const QStringList &arguments)
+{
+    std::vector<QByteArray> texts;
+    for (const QString &argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        unsetenv("DISPLAY");
+        unsetenv("QT_QPA_PLATFORM");
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return usage.ru_maxrss;
 }

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <string>
 
 namespace {
@@ -52,8 +53,14 @@ public:
             ratio("surfaceFrame/" + curves, "surfaceFrame_llvmpipe/" + curves, "llvmpipe");
         ratio("surfaceFrame/10/smooth", "surfaceFrame_llvmpipe/10/smooth", "llvmpipe, both with 4 samples a pixel");
         ratio("sectionFrame/10", "surfaceFrame/10", "surfaceFrame/10");
-        if (const auto peak = m_counters.find("saveAnimationMemory/gif/turn72/2560x1440 peakMiB"); peak != m_counters.end())
-            std::printf("%-20s peak %.1f MiB resident\n", peak->first.substr(0, peak->first.find(' ')).c_str(), peak->second);
+        // Videos beside ffmpeg making the same file with the same settings, and beside the GIF.
+        for (const std::string format : {"mp4", "webm"}) {
+            videoRatio("saveVideo/" + format + "/turn72/10", "ffmpeg/" + format + "/turn72/10");
+            sizeRatio("saveVideo/" + format + "/turn72/10", "saveVideo/gif/turn72/10", "the GIF of the same turn");
+        }
+        for (const std::string measure : {"saveAnimationMemory/gif/turn72/2560x1440", "saveVideoMemory/mp4/turn72/2560x1440"})
+            if (const auto peak = m_counters.find(measure + " peakMiB"); peak != m_counters.end())
+                std::printf("%-20s peak %.1f MiB resident\n", measure.c_str(), peak->second);
     }
 
 private:
@@ -99,6 +106,33 @@ private:
         if (measured && limit && bytes != m_counters.end() && toolBytes != m_counters.end())
             std::printf("%-20s %.2fx %s time, %.2fx its size (%.0f ms against %.0f ms, %.0f against %.0f bytes)\n", measure.c_str(),
                         *measured / *limit, tool, bytes->second / toolBytes->second, *measured, *limit, bytes->second, toolBytes->second);
+    }
+
+    // Time, size and lowest PSNR of a frame against ffmpeg's making the same video.
+    void videoRatio(const std::string &measure, const std::string &yardstick) const
+    {
+        const double *measured = time(measure);
+        const double *limit = time(yardstick);
+        const auto counter = [this](const std::string &name) {
+            const auto found = m_counters.find(name);
+            return found == m_counters.end() ? std::nullopt : std::optional(found->second);
+        };
+        const auto bytes = counter(measure + " bytes"), toolBytes = counter(yardstick + " bytes");
+        const auto psnr = counter(measure + " psnr"), toolPsnr = counter(yardstick + " psnr");
+        if (measured && limit && bytes && toolBytes && psnr && toolPsnr)
+            std::printf("%-20s %.2fx ffmpeg time, %.2fx its size, %.3fx its PSNR (%.0f ms against %.0f ms, %.0f against %.0f bytes, "
+                        "%.2f against %.2f dB at the worst frame)\n",
+                        measure.c_str(), *measured / *limit, *bytes / *toolBytes, *psnr / *toolPsnr, *measured, *limit, *bytes,
+                        *toolBytes, *psnr, *toolPsnr);
+    }
+
+    void sizeRatio(const std::string &measure, const std::string &yardstick, const char *what) const
+    {
+        const auto bytes = m_counters.find(measure + " bytes");
+        const auto other = m_counters.find(yardstick + " bytes");
+        if (bytes != m_counters.end() && other != m_counters.end())
+            std::printf("%-20s %.2fx the size of %s (%.0f against %.0f bytes)\n", measure.c_str(), bytes->second / other->second, what,
+                        bytes->second, other->second);
     }
 
     // A whole process against the work it does in the program plus a bare window's start.

@@ -11,9 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 const QSize animationSize(853, 683);
@@ -115,33 +112,13 @@ BENCHMARK(sweepStep)->Arg(20)->Unit(benchmark::kMillisecond);
 static void saveAnimationMemory(benchmark::State &state)
 {
     QTemporaryDir folder;
-    QStringList arguments{QStringLiteral(ELICA_BINARY), "--export", folder.filePath(QStringLiteral("grande.gif")), "--turn",
-                          "--size", QStringLiteral("%1x%2").arg(largeAnimation.width()).arg(largeAnimation.height())};
-    for (const PictureCurve &curve : benchCurves(10))
-        arguments << "--curve" << QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8")
-                                      .arg(curve.values.a).arg(curve.values.b).arg(curve.values.c).arg(curve.values.d)
-                                      .arg(curve.values.ratio).arg(curve.values.step).arg(curve.values.alpha).arg(curve.values.beta);
-    std::vector<QByteArray> texts;
-    for (const QString &argument : arguments)
-        texts.push_back(argument.toLocal8Bit());
-    std::vector<char *> argv;
-    for (QByteArray &text : texts)
-        argv.push_back(text.data());
-    argv.push_back(nullptr);
+    const QStringList arguments = turnExport(folder.filePath(QStringLiteral("grande.gif")), largeAnimation, 10);
     long peak = 0;
     for (auto _ : state) {
-        const pid_t child = fork();
-        if (child == 0) {
-            unsetenv("DISPLAY");
-            unsetenv("QT_QPA_PLATFORM");
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        int status = 0;
-        rusage usage{};
-        if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        const std::optional<long> used = peakKiB(arguments);
+        if (!used)
             state.SkipWithError("the command failed");
-        peak = std::max(peak, usage.ru_maxrss);
+        peak = std::max(peak, used.value_or(0));
     }
     state.counters["peakMiB"] = double(peak) / 1024;
 }

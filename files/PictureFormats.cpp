@@ -4,6 +4,7 @@
 #include "files/models/ModelFiles.h"
 #include "files/still/StillFiles.h"
 #include "files/SavedFile.h"
+#include "files/motion/VideoFile.h"
 #include "files/motion/WebpFile.h"
 
 #include <QDir>
@@ -12,9 +13,29 @@
 
 namespace {
 // A GIF keeps its words by their place among its comments, and the machine form by its first word.
-std::unique_ptr<AnimationWriter> gifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, const WordKeys &)
+// Neither a GIF nor a WebP pads its frames; a video does not loop.
+std::unique_ptr<AnimationWriter> gifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, QRgb,
+                                           const WordKeys &)
 {
     return GifFile::writer(out, size, words, loops);
+}
+
+std::unique_ptr<AnimationWriter> webpWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops, QRgb,
+                                            const WordKeys &keys)
+{
+    return WebpFile::writer(out, size, words, loops, keys);
+}
+
+std::unique_ptr<AnimationWriter> mp4Writer(QIODevice &out, QSize size, const AnimationWords &words, bool, QRgb background,
+                                           const WordKeys &keys)
+{
+    return VideoFile::mp4Writer(out, size, words, background, keys);
+}
+
+std::unique_ptr<AnimationWriter> webmWriter(QIODevice &out, QSize size, const AnimationWords &words, bool, QRgb background,
+                                            const WordKeys &keys)
+{
+    return VideoFile::webmWriter(out, size, words, background, keys);
 }
 
 WordsReading gifWords(QIODevice &device, const WordKeys &)
@@ -24,7 +45,7 @@ WordsReading gifWords(QIODevice &device, const WordKeys &)
 
 using PictureFormats::Format;
 using PictureFormats::Kind;
-const std::array<PictureFormats::Entry, 8> table = {{
+const std::array<PictureFormats::Entry, 10> table = {{
     {Format::Png, "png", "PNG", "Immagine PNG (*.png)", Kind::Picture,
      {"Title", "Software", "Description", MachineForm::keywordText, nullptr},
      StillFiles::png, nullptr, nullptr, StillFiles::isPng, StillFiles::pngWords},
@@ -41,7 +62,17 @@ const std::array<PictureFormats::Entry, 8> table = {{
     // XMP: Dublin Core's title and description, XMP's creator tool, the form in a namespace of ours.
     {Format::Webp, "webp", "WebP", "Animazione WebP (*.webp)", Kind::Animation,
      {"title", "CreatorTool", "description", "picture", "https://example.org/elica/picture"},
-     nullptr, WebpFile::writer, nullptr, WebpFile::isWebp, WebpFile::words},
+     nullptr, webpWriter, nullptr, WebpFile::isWebp, WebpFile::words},
+    // Tags of any name in an MP4 (QuickTime's own for the title, the program and the description);
+    // a WebM's global tags in capitals, as Matroska writes them, the program under SOFTWARE since
+    // FFmpeg keeps ENCODER for itself.
+    {Format::Mp4, "mp4", "MP4", "Video MP4 (*.mp4)", Kind::Animation,
+     {"com.apple.quicktime.title", "com.apple.quicktime.software", "com.apple.quicktime.description", "org.example.elica.picture",
+      nullptr},
+     nullptr, mp4Writer, nullptr, VideoFile::isMp4, VideoFile::mp4Words},
+    {Format::Webm, "webm", "WebM", "Video WebM (*.webm)", Kind::Animation,
+     {"TITLE", "SOFTWARE", "DESCRIPTION", "ELICA_PICTURE", nullptr},
+     nullptr, webmWriter, nullptr, VideoFile::isWebm, VideoFile::webmWords},
     // An STL has no mark of its own and no room for words.
     {Format::Stl, "stl", "STL", "Modello STL per la stampa 3D (*.stl)", Kind::Model,
      {nullptr, nullptr, nullptr, nullptr, nullptr},
@@ -56,7 +87,7 @@ const std::array<PictureFormats::Entry, 8> table = {{
 }};
 }
 
-const std::array<PictureFormats::Entry, 8> &PictureFormats::all()
+const std::array<PictureFormats::Entry, 10> &PictureFormats::all()
 {
     return table;
 }

@@ -8,6 +8,7 @@
 #include "files/motion/AnimationWriter.h"
 #include "picture/FileWords.h"
 
+#include <QRgb>
 #include <QSize>
 #include <QStringList>
 #include <array>
@@ -19,7 +20,7 @@ class Model;
 struct Picture;
 
 namespace PictureFormats {
-enum class Format { Png, Svg, Pdf, Gif, Webp, Stl, Glb, Ply };
+enum class Format { Png, Svg, Pdf, Gif, Webp, Stl, Glb, Ply, Mp4, Webm };
 enum class Kind { Picture, Animation, Model };
 
 struct Entry {
@@ -30,25 +31,27 @@ struct Entry {
     const char *filter;
     Kind kind;
     WordKeys keys;
-    // How a file of the kind is written: only the writer of its kind is set.
+    // How a file of the kind is written: only the writer of its kind is set. An animation's
+    // background is what a video pads an odd width or height with.
     QByteArray (*pictureWriter)(const Picture &picture, const WordKeys &keys);
     std::unique_ptr<AnimationWriter> (*animationWriter)(QIODevice &out, QSize size, const AnimationWords &words, bool loops,
-                                                        const WordKeys &keys);
+                                                        QRgb background, const WordKeys &keys);
     QByteArray (*modelWriter)(const Model &model, const WordKeys &keys);
     // Whether a file's first bytes are of the format; not set for a format without a mark of its own.
     bool (*recognises)(const QByteArray &head);
     WordsReading (*reader)(QIODevice &device, const WordKeys &keys);
 
     QByteArray write(const Picture &picture) const { return pictureWriter(picture, keys); }
-    std::unique_ptr<AnimationWriter> write(QIODevice &out, QSize size, const AnimationWords &words, bool loops) const
+    std::unique_ptr<AnimationWriter> write(QIODevice &out, QSize size, const AnimationWords &words, bool loops,
+                                           QRgb background = qRgb(255, 255, 255)) const
     {
-        return animationWriter(out, size, words, loops, keys);
+        return animationWriter(out, size, words, loops, background, keys);
     }
     QByteArray write(const Model &model) const { return modelWriter(model, keys); }
     WordsReading read(QIODevice &device) const { return reader(device, keys); }
 };
 
-const std::array<Entry, 8> &all();
+const std::array<Entry, 10> &all();
 std::vector<const Entry *> ofKind(Kind kind);
 const Entry &of(Format format);
 // The format a file name's extension names, if it is one of the table's (of the kind, if given).

@@ -273,7 +273,7 @@ private slots:
             QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
         row("an animation that does not move", {"--export", "x.gif"}, QStringLiteral("un'animazione vuole --turn, --sweep o tutti e due"));
         row("a turn in a still picture", {"--export", "x.png", "--turn"},
-            QStringLiteral("--turn e --sweep valgono solo per un'animazione (gif, webp)"));
+            QStringLiteral("--turn e --sweep valgono solo per un'animazione (gif, webp, mp4, webm)"));
         row("a turn of half a second", {"--export", "x.gif", "--turn", "0,5"}, QStringLiteral("--turn vuole i secondi del giro, da 1 a 60: 0,5"));
         const QString sweep = QStringLiteral("--sweep vuole NOME:DA:A[:SECONDI[:MODO]], NOME tra a, b, c, d, rapporto, passo, DA diverso "
                                              "da A, SECONDI da 1 a 60, MODO solo-avanti, avanti-e-indietro o una-volta: ");

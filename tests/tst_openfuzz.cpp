@@ -1,5 +1,6 @@
 // Damaged files of every format that opens, thousands of them from a fixed seed, read in memory:
-// bits flipped, files cut short, chunks and elements repeated or inserted, hostile words. Reading each must end within
+// bits flipped, files cut short, chunks and elements repeated or inserted, hostile words, the
+// lengths of a video's boxes and elements made to lie. Reading each must end within
 // a second, never crash, and either give a picture that passes every check or one reason. (That a
 // refusal changes nothing in the windows is for the tests of opening.)
 #include "PictureSupport.h"
@@ -12,6 +13,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QLoggingCategory>
+#include <QtEndian>
 #include <QtTest>
 #include <random>
 
@@ -100,10 +102,39 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
     return chunk;
 }
 
+// A video's box (MP4: its size before its type) or element (WebM: the first byte of its size after
+// its ID) found by its mark, and its length made to lie.
+QByteArray lyingLength(Damage &damage, const QByteArray &sound, Format format)
+{
+    static const QList<QByteArray> marks[] = {
+        {"moov", "mvhd", "trak", "tkhd", "mdia", "hdlr", "stbl", "stsd", "avcC", "stsz", "stco", "meta", "keys", "ilst", "mdat"},
+        {"\x18\x53\x80\x67", "\x15\x49\xA9\x66", "\x16\x54\xAE\x6B", "\xAE", "\xE0", "\x12\x54\xC3\x67", "\x73\x73", "\x67\xC8",
+         "\x1F\x43\xB6\x75", "\x1C\x53\xBB\x6B"}};
+    const QList<QByteArray> &ours = marks[format == Format::Mp4 ? 0 : 1];
+    const QByteArray &mark = ours[damage.below(int(ours.size()))];
+    QList<qsizetype> places;
+    for (qsizetype at = sound.indexOf(mark, 4); at >= 0 && at + 8 < sound.size() && places.size() < 64; at = sound.indexOf(mark, at + 1))
+        places << at;
+    if (places.isEmpty())
+        return sound;
+    const qsizetype at = places[damage.below(int(places.size()))];
+    QByteArray lying = sound;
+    if (format == Format::Webm) {
+        lying[at + mark.size()] = char(damage.below(256));
+        return lying;
+    }
+    const quint32 size = qFromBigEndian<quint32>(sound.constData() + at - 4);
+    const quint32 lies[] = {0, 1, 7, size - 1, size + 1, size * 2, 0xFFFFFFFF, quint32(damage.below(1 << 30))};
+    qToBigEndian(lies[damage.below(8)], lying.data() + at - 4);
+    return lying;
+}
+
 // A damaged copy of a sound file of the format.
 QByteArray damaged(Damage &damage, const QByteArray &sound, const PictureFormats::Entry &entry)
 {
     const Format format = entry.format;
+    if ((format == Format::Mp4 || format == Format::Webm) && damage.below(7) == 0)
+        return lyingLength(damage, sound, format);
     const QByteArray form = MachineForm::write({{{15, {12.5, -7.25, 3.75, -2, 0.3, 0.5, 30, 60}, 0.75}}, std::nullopt});
     const WordKeys &keys = entry.keys;
     const qsizetype words = std::max<qsizetype>(0, sound.indexOf(format == Format::Pdf ? "/Title" : "elica-picture"));

@@ -114,7 +114,7 @@ void openThrough(Answers &recorder, const QString &how, Form4 &form, const QStri
         auto *dialog = qobject_cast<QFileDialog *>(window);
         QVERIFY(dialog && dialog->parentWidget() == &form);
         QCOMPARE(dialog->directory().absolutePath(), QFileInfo(path).absolutePath());
-        QCOMPARE(dialog->nameFilters(), (QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.glb *.ply)"),
+        QCOMPARE(dialog->nameFilters(), (QStringList{QStringLiteral("Immagini di Elica (*.png *.svg *.pdf *.gif *.webp *.mp4 *.webm *.glb *.ply)"),
                                                      QStringLiteral("Tutti i file (*)")}));
         typeName(0, path)(dialog);
     }});
@@ -246,7 +246,7 @@ void OpenPictureTest::refused_data()
     const QByteArray svg = svgCarrying(oneCurve);
     QTest::newRow("a photo") << "foto.png" << photo << "il file non è un'immagine di Elica";
     QTest::newRow("an SVG named .png") << "disegno.png" << svg << "il nome dice .png, ma il contenuto non è un'immagine PNG";
-    QTest::newRow("a text") << "testo.txt" << QByteArray("curve 1 20 15\n") << "il file non è un'immagine di Elica (PNG, SVG, PDF, GIF, WebP, GLB o PLY)";
+    QTest::newRow("a text") << "testo.txt" << QByteArray("curve 1 20 15\n") << "il file non è un'immagine di Elica (PNG, SVG, PDF, GIF, WebP, MP4, WebM, GLB o PLY)";
     QTest::newRow("empty") << "vuoto.svg" << QByteArray() << "il file è vuoto";
     QTest::newRow("PNG cut short") << "corto.png" << png.left(png.size() * 2 / 3) << "l'immagine PNG è danneggiata o incompleta";
     QTest::newRow("SVG cut short") << "corto.svg" << svg.left(svg.size() - 20) << "il file SVG è danneggiato o incompleto";

@@ -316,11 +316,11 @@ void SurfaceFillTest::nothingOnTheViewersSide_data()
     QTest::addColumn<double>("azimuth");
     QTest::addColumn<double>("elevation");
     QTest::addColumn<bool>("section");
-    QTest::newRow("opening view") << 45.0 << Turntable::openingElevation() << true;
+    QTest::newRow("opening view") << 45.0 << Turntable().elevation() << true;
     QTest::newRow("from above") << 0.0 << 90.0 << true;
     QTest::newRow("from below, turned") << 200.0 << -40.0 << true;
     QTest::newRow("low") << 300.0 << 10.0 << true;
-    QTest::newRow("without the section, half of it") << 45.0 << Turntable::openingElevation() << false;
+    QTest::newRow("without the section, half of it") << 45.0 << Turntable().elevation() << false;
 }
 
 // A plate across the Z axis: every pixel drawn, taken back to the point of the plate it shows, lies

@@ -11,7 +11,7 @@ AnimationSave::Outcome written(const MotionScene &scene, QIODevice &file, const 
     MotionFrames frames(scene);
     const int total = frames.count();
     const std::unique_ptr<AnimationWriter> writer =
-        format.write(file, scene.devicePixels, AnimationWords::of(scene.document()), scene.motion.loops());
+        format.write(file, scene.devicePixels, AnimationWords::of(scene.document()), scene.motion.loops(), scene.style.background.rgb());
     // Both cores help: the next frame is drawn while this one is encoded.
     std::future<QImage> next = std::async(std::launch::async, [&frames] { return frames.frame(0); });
     for (int index = 0; index < total; ++index) {
