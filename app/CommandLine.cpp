@@ -24,6 +24,16 @@ QString sweptNames()
     return names.join(QStringLiteral(", "));
 }
 
+// "punti, superficie o superficie-e-punti": the looks as the command line names them.
+QString lookWords()
+{
+    QStringList words;
+    for (const ViewLooks::Entry &entry : ViewLooks::all())
+        words << QLatin1String(entry.word);
+    const QString last = words.takeLast();
+    return words.join(QStringLiteral(", ")) + QStringLiteral(" o ") + last;
+}
+
 // "solo-avanti, avanti-e-indietro o una-volta", the one a sweep takes when none is given first.
 QString repeatWords()
 {
@@ -138,6 +148,14 @@ struct Options {
                                    .arg(range(FrameStyle::smallestDot, FrameStyle::largestDot))
                                    .arg(FrameStyle{}.dotSize),
                                QStringLiteral("N")};
+    QCommandLineOption look{QStringLiteral("look"),
+                            QStringLiteral("Con la vista 3D: le curve come %1 (se manca: %2, o quello dell'immagine "
+                                           "aperta con --open).")
+                                .arg(lookWords(), QLatin1String(ViewLooks::of(ViewLook::dots).word)),
+                            QStringLiteral("ASPETTO")};
+    QCommandLineOption section{QStringLiteral("section"),
+                               QStringLiteral("Con la vista 3D: le curve tagliate dal piano verticale per l'asse Z rivolto "
+                                              "verso chi guarda.")};
     QCommandLineOption modelSize{QStringLiteral("model-size"),
                                  QStringLiteral("Per un modello 3D (%1): il lato più lungo in millimetri, %2 (se manca: %3).")
                                      .arg(CommandLine::extensions(PictureFormats::Kind::Model),
@@ -255,6 +273,12 @@ std::variant<CommandLine::ExportRequest, QString> exportRequest(const QCommandLi
                 .arg(range(FrameStyle::smallestDot, FrameStyle::largestDot), parser.value(options.dotSize));
         request.dotSize = pixels;
     }
+    if (parser.isSet(options.look)) {
+        request.look = ViewLooks::named(parser.value(options.look));
+        if (!request.look)
+            return QStringLiteral("--look vuole %1: %2").arg(lookWords(), parser.value(options.look));
+    }
+    request.section = parser.isSet(options.section);
     if (parser.isSet(options.modelSize)) {
         const std::optional<double> millimetres = NumberText::parseWritten(parser.value(options.modelSize));
         if (!millimetres || !(*millimetres >= Model::smallestSide && *millimetres <= Model::largestAllowedSide))
@@ -325,7 +349,8 @@ CommandLine::Reading CommandLine::read(const QStringList &arguments)
     const Options options;
     const QList<const QCommandLineOption *> all = {&options.help, &options.version, &options.exportTo, &options.curve,
                                                    &options.open, &options.aspect, &options.size, &options.view,
-                                                   &options.legend, &options.dotSize, &options.modelSize,
+                                                   &options.legend, &options.dotSize, &options.look, &options.section,
+                                                   &options.modelSize,
                                                    &options.turn, &options.sweep};
     for (const QCommandLineOption *option : all)
         parser.addOption(*option);

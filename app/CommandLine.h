@@ -40,6 +40,9 @@ struct ExportRequest {
     std::optional<ViewAngles> view;
     bool legend = false;
     std::optional<int> dotSize;
+    // For the 3D view: how it draws the curves.
+    std::optional<ViewLook> look;
+    bool section = false;
     // For a 3D model: its largest side in millimetres.
     std::optional<double> modelSize;
     // For an animation: what moves.

@@ -46,6 +46,8 @@ std::variant<PictureDocument, Refusal> document(const CommandLine::ExportRequest
             const PictureDocument &opened = std::get<PictureDocument>(reading);
             document.curves.insert(document.curves.end(), opened.curves.begin(), opened.curves.end());
             document.view = opened.view;
+            document.look = opened.look;
+            document.section = opened.section;
             counter = int16_t(opened.curves.back().colour);
             continue;
         }
@@ -83,6 +85,8 @@ std::optional<Refusal> drawing(const CommandLine::ExportRequest &request, Pictur
 {
     if (request.legend || request.dotSize)
         return badUsage(QStringLiteral("--legend e --dot-size valgono solo per la vista 3D (--view)"));
+    if (request.look || request.section)
+        return badUsage(QStringLiteral("--look e --section valgono solo per la vista 3D (--view)"));
     Form4 &form = Single::instance<Form4>();
     form.resize(size);
     form.surface().resize(size, form.devicePixelRatioF(), Twips::logicalDpi());
@@ -103,6 +107,8 @@ void showIn(ViewArea &area, const CommandLine::ExportRequest &request, const Pic
         area.setDotSize(*request.dotSize);
     if (request.legend)
         area.setLegend(ViewWords::legend(document.curves, std::nullopt));
+    area.setLook(document.look);
+    area.setSection(document.section);
 }
 
 // What the 3D view's "Salva immagine…" would write.
@@ -122,6 +128,8 @@ std::optional<Refusal> model(const CommandLine::ExportRequest &request, const Pi
 {
     if (request.legend || request.dotSize)
         return badUsage(QStringLiteral("--legend e --dot-size valgono solo per le immagini della vista 3D"));
+    if (request.look || request.section)
+        return badUsage(QStringLiteral("--look e --section valgono solo per le immagini della vista 3D"));
     const ModelSaving::Outcome saved =
         ModelSaving::save(Model(document, request.modelSize.value_or(Model::defaultSide)), request.path, request.format->format);
     for (const QString &notice : saved.leftOut)
@@ -171,6 +179,13 @@ std::optional<Refusal> made(const CommandLine::ExportRequest &request)
     for (PictureCurve &curve : picture.curves)
         curve.incr = curve.incr.value_or(std::get<double>(incr));
     picture.view = request.view ? request.view : picture.view;
+    // The look asked for, else the opened picture's.
+    if (request.look) {
+        picture.look = *request.look;
+        picture.section = request.section;
+    } else {
+        picture.section = picture.section || request.section;
+    }
     switch (kind) {
     case PictureFormats::Kind::Model:
         return model(request, picture);

@@ -1,5 +1,5 @@
 target_sources(elica_core PRIVATE
-  curve/CurveValues.h curve/PictureDocument.h
+  curve/CurveValues.h curve/ViewLook.h curve/ViewLook.cpp curve/PictureDocument.h
   curve/CurveFields.h curve/CurveFields.cpp
   curve/CurveChecks.h curve/CurveChecks.cpp
   curve/CalibrationSteps.h curve/CalibrationSteps.cpp

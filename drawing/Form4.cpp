@@ -169,7 +169,7 @@ Picture Form4::picture()
             image = image.copy(QRect(QPoint(0, 0), shown));
         image.setDevicePixelRatio(dpr);
     }
-    return {logical, image, s.background(), &s.record(), {}, {}, {m_curves, std::nullopt}};
+    return {logical, image, s.background(), {}, &s.record(), {}, {}, {m_curves, std::nullopt}};
 }
 
 void Form4::Command1_Click()

@@ -95,7 +95,8 @@ std::optional<Sweep> sweep(const QList<QByteArray> &tokens)
 
 QByteArray MachineForm::write(const PictureDocument &document)
 {
-    QByteArray out = keyword() + ' ' + QByteArray::number(version) + '\n';
+    const bool looked = document.view && (document.look != ViewLook::dots || document.section);
+    QByteArray out = keyword() + ' ' + QByteArray::number(looked ? version : 1) + '\n';
     for (const PictureCurve &c : document.curves) {
         out += "curve " + QByteArray::number(c.colour);
         for (double value : CurveFields::numbers(c.values))
@@ -107,6 +108,12 @@ QByteArray MachineForm::write(const PictureDocument &document)
         out += "view";
         append(out, document.view->azimuth);
         append(out, document.view->elevation);
+        out += '\n';
+    }
+    if (looked) {
+        out += QByteArray("look ") + ViewLooks::of(document.look).word;
+        if (document.section)
+            out += ' ' + ViewLooks::sectionWord().toLatin1();
         out += '\n';
     }
     if (document.motion && document.motion->turn) {
@@ -142,6 +149,7 @@ std::variant<PictureDocument, QString> MachineForm::read(const QByteArray &text)
         return QStringLiteral("il file è stato scritto da una versione più recente di Elica (dati di formato %1)").arg(*written);
 
     PictureDocument document;
+    bool looked = false;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> tokens = lines[i].simplified().split(' ');
         if (tokens[0] == "curve" && !document.view && !document.motion) {
@@ -157,6 +165,14 @@ std::variant<PictureDocument, QString> MachineForm::read(const QByteArray &text)
             if (!azimuth || !elevation)
                 return unreadable(int(i) + 1);
             document.view = ViewAngles{*azimuth, *elevation};
+        } else if (tokens[0] == "look" && *written >= 2 && document.view && !looked && !document.motion) {
+            const std::optional<ViewLook> look = tokens.size() >= 2 ? ViewLooks::named(QString::fromLatin1(tokens[1])) : std::nullopt;
+            const bool section = tokens.size() == 3 && tokens[2] == ViewLooks::sectionWord().toLatin1();
+            if (!look || tokens.size() > 3 || (tokens.size() == 3 && !section))
+                return unreadable(int(i) + 1);
+            document.look = *look;
+            document.section = section;
+            looked = true;
         } else if (tokens[0] == "turn" && !(document.motion && document.motion->turn)) {
             const std::optional<Turn> read = turn(tokens);
             if (!read)

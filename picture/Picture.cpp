@@ -37,6 +37,8 @@ void Picture::paint(QPainter &painter) const
 {
     const QRectF area(QPointF(0, 0), QSizeF(size));
     painter.fillRect(area, background);
+    if (!underlay.isNull())
+        painter.drawImage(area, underlay);
     if (marks) {
         std::vector<QLineF> lines;
         std::vector<QRectF> squares;
@@ -88,8 +90,12 @@ QString PictureWords::maker()
 QString PictureWords::description(const PictureDocument &document)
 {
     QStringList lines = CurveCaption::captions(document.curves);
-    if (document.view)
-        lines << CurveCaption::viewWords(*document.view);
+    if (document.view) {
+        QString view = CurveCaption::viewWords(*document.view);
+        if (document.look != ViewLook::dots || document.section)
+            view += QStringLiteral("; ") + ViewLooks::spoken(document.look, document.section);
+        lines << view;
+    }
     return lines.join(QLatin1Char('\n'));
 }
 

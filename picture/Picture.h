@@ -1,6 +1,7 @@
 #pragma once
-// A picture to keep, from the drawing screen or the 3D view: its pixels, its marks as vectors,
-// and the document that says how it was made.
+// A picture to keep, from the drawing screen or the 3D view: its pixels, its marks as vectors over
+// an image where marks cannot say it (the view's lit surfaces), and the document that says how it
+// was made.
 
 #include "curve/PictureDocument.h"
 #include "picture/FileWords.h"
@@ -36,6 +37,9 @@ struct Picture {
     // In device pixels, with its device pixel ratio set; a null image stands for the background.
     QImage image;
     QColor background;
+    // In device pixels, with its device pixel ratio set: what the vector files and printing draw as
+    // one image over the background and under the marks; null when the marks say it all.
+    QImage underlay;
     // Lines and dots in logical pixels, in drawing order; owned by whoever made the picture.
     const MarkRecord *marks = nullptr;
     std::vector<PictureFill> fills;
@@ -48,8 +52,8 @@ struct Picture {
     QImage shownImage() const;
     // The image with the texts as its own text entries.
     QImage imageWithWords(const WordKeys &keys) const;
-    // Background, lines and the dots on the picture in drawing order, the fills, then the labels,
-    // one logical pixel to one unit of the painter.
+    // Background, the underlay, lines and the dots on the picture in drawing order, the fills, then
+    // the labels, one logical pixel to one unit of the painter.
     void paint(QPainter &painter) const;
 };
 
@@ -57,7 +61,8 @@ namespace PictureWords {
 QString title();
 // The program's name and version.
 QString maker();
-// One line per curve, then the 3D view's angles if it was seen from there.
+// One line per curve, then the 3D view's angles if it was seen from there, with its look when it
+// is not the dots alone: "Vista 3D: azimut 45°, elevazione 35,3°; superficie, sezione".
 QString description(const PictureDocument &document);
 // The face the labels are written in.
 QString labelFamily();

@@ -2,6 +2,8 @@
 // What the window tests share: the program's modal windows answered as a user would answer them,
 // with what they said kept, and the screens' controls found by their design names.
 
+#include "picture/MachineForm.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -15,6 +17,12 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+
+// The first line of a machine form of the version after this program's.
+inline QByteArray laterForm()
+{
+    return "elica-picture " + QByteArray::number(MachineForm::version + 1) + '\n';
+}
 
 // What is done to one modal window, once it is up.
 using Step = std::function<void(QWidget *)>;

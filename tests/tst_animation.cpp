@@ -1,6 +1,7 @@
 // The view in motion: a sweep's values over time and the frames a motion makes, its lines in the
 // machine form, animated GIF and WebP files decoded back frame by frame with their words, and
 // damaged or hostile files refused with one message.
+#include "TestSupport.h"
 #include "files/motion/GifFile.h"
 #include "picture/MachineForm.h"
 #include "picture/Picture.h"
@@ -469,7 +470,7 @@ void AnimationTest::damagedAndHostileFiles_data()
                                                           << QStringLiteral("più di 10000 fotogrammi");
     QTest::newRow("GIF, two machine forms") << Format::Gif << gifWith(oneCurve, gifComment(oneCurve) + gifImage(0, 0, 10, 10) + ';')
                                             << damaged;
-    QTest::newRow("GIF, a later version") << Format::Gif << gifWith("elica-picture 2\n" + oneCurve.mid(16)) << later;
+    QTest::newRow("GIF, a later version") << Format::Gif << gifWith(laterForm() + oneCurve.mid(16)) << later;
     QTest::newRow("GIF, not a number") << Format::Gif << gifWith(nan) << line2;
     QTest::newRow("GIF, not a number in the motion") << Format::Gif << gifWith(oneCurve + "sweep passo nan 2 4 una-volta\n")
                                                      << QStringLiteral("illeggibili alla riga 3");
@@ -488,7 +489,7 @@ void AnimationTest::damagedAndHostileFiles_data()
     QTest::newRow("WebP, cut short") << Format::Webp << webp.left(webp.size() - 100) << damaged;
     QTest::newRow("WebP, a chunk longer than the file") << Format::Webp << lying << damaged;
     QTest::newRow("WebP, a later version")
-        << Format::Webp << written(Format::Webp, {viewLikeFrame(0)}, {4}, {{}, {}, {}, "elica-picture 2\n" + oneCurve.mid(16)}, false) << later;
+        << Format::Webp << written(Format::Webp, {viewLikeFrame(0)}, {4}, {{}, {}, {}, laterForm() + oneCurve.mid(16)}, false) << later;
     QTest::newRow("WebP, not a number") << Format::Webp << written(Format::Webp, {viewLikeFrame(0)}, {4}, {{}, {}, {}, nan}, false) << line2;
     QTest::newRow("WebP, words with entities")
         << Format::Webp << webpWithXmp(webp, "<!DOCTYPE x [<!ENTITY a \"aaaa\">]><x:xmpmeta xmlns:x=\"adobe:ns:meta/\">&a;</x:xmpmeta>")

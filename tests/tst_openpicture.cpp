@@ -263,7 +263,7 @@ void OpenPictureTest::refused_data()
     QTest::newRow("no curve") << "niente.svg" << svgCarrying("elica-picture 1\n") << "non contiene curve";
     QTest::newRow("too many curves") << "troppe.svg" << svgCarrying("elica-picture 1\n" + QByteArray("curve 1 20 15 10 5 3 1 45 45 0.75\n").repeated(1001))
                                      << "più di 1000 curve";
-    QTest::newRow("a later version") << "nuovo.svg" << svgCarrying("elica-picture 2\ncurve 1 20 15 10 5 3 1 45 45 0.75\n")
+    QTest::newRow("a later version") << "nuovo.svg" << svgCarrying(laterForm() + "curve 1 20 15 10 5 3 1 45 45 0.75\n")
                                      << "versione più recente";
     QTest::newRow("a factor no calibration gives") << "fattore.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 7\n")
                                                    << "fuori dalla calibrazione";

@@ -2,6 +2,7 @@
 // player would (codec, 4:2:0, frame rate, length, an odd size padded with the background, the
 // first frame against its source), their words read back to the document, and damaged or hostile
 // videos refused with one reason, each within a second.
+#include "TestSupport.h"
 #include "files/PictureFormats.h"
 #include "files/PictureReader.h"
 #include "view3d/AnimationSave.h"
@@ -381,7 +382,7 @@ void VideoTest::damagedAndHostileVideos_data()
     const QList<QImage> frames = {shadedFrame(QSize(320, 240), 0), shadedFrame(QSize(320, 240), 1), shadedFrame(QSize(320, 240), 2)};
     const AnimationWords words = AnimationWords::of({{firstCurve}, {}, shortTurn});
     const QByteArray oneCurve = "elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 0.75\n";
-    const AnimationWords later{{}, {}, {}, "elica-picture 2\n" + oneCurve.mid(16)};
+    const AnimationWords later{{}, {}, {}, laterForm() + oneCurve.mid(16)};
     const AnimationWords nan{{}, {}, {}, "elica-picture 1\ncurve 1 nan 15 10 5 3 1 45 45 0.75\n"};
     const QString noWords = QStringLiteral("non dice quali curve contiene"), laterVersion = QStringLiteral("versione più recente"),
                   line2 = QStringLiteral("illeggibili alla riga 2"), tooLarge = QStringLiteral("troppo grande (20000 × "),

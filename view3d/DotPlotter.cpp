@@ -4,7 +4,7 @@ namespace {
 // With the side known when compiled, each dot is a few stores; other sides (a large dot on a
 // scaled screen) take a loop.
 template <int fixedSide>
-void plotSquares(QImage &image, const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QRgb colour)
+void plotSquares(QImage &image, std::span<const CurveModel::Point> points, const ViewMap &map, int side, QRgb colour)
 {
     if constexpr (fixedSide > 0)
         side = fixedSide;
@@ -21,7 +21,7 @@ void plotSquares(QImage &image, const std::vector<CurveModel::Point> &points, co
 }
 }
 
-void DotPlotter::plot(QImage &image, const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QRgb colour)
+void DotPlotter::plot(QImage &image, std::span<const CurveModel::Point> points, const ViewMap &map, int side, QRgb colour)
 {
     switch (side) {
     case 1:

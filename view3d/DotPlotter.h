@@ -12,7 +12,7 @@
 #include <vector>
 
 namespace DotPlotter {
-void plot(QImage &image, const std::vector<CurveModel::Point> &points, const ViewMap &map, int side, QRgb colour);
+void plot(QImage &image, std::span<const CurveModel::Point> points, const ViewMap &map, int side, QRgb colour);
 
 // Calls visit(x, y), the top-left corner in device pixels, for each dot that plot() would draw;
 // or visit(x, y, point), with the dot's model point.

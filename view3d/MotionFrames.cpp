@@ -3,7 +3,7 @@
 
 PictureDocument MotionScene::document() const
 {
-    PictureDocument document{still, start, motion};
+    PictureDocument document{still, start, motion, style.look, style.section};
     if (moving) {
         // As the first frame shows it, whose value is never a ratio of 0.
         PictureCurve first = *moving;

@@ -148,7 +148,7 @@ double SurfaceFiller::Frame::depthOf(const CurveModel::Point &p) const
 // The view's horizontal direction towards the viewer, as the map turns the screen's right.
 double SurfaceFiller::Frame::sideOf(const CurveModel::Point &p) const
 {
-    return m_map.xY * p.X - m_map.xX * p.Y;
+    return m_map.cutSide(p.X, p.Y);
 }
 
 void SurfaceFiller::Frame::projectVertex(std::size_t surface, std::uint32_t index, FillVertex &v) const

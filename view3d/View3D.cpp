@@ -73,6 +73,8 @@ void View3D::addViewEntries()
     m_legend->setCheckable(true);
     connect(m_legend, &QAction::toggled, this, [this] { followPreview(); });
 
+    addLookEntries();
+
     QMenu *sizes = m_menu->menu()->addMenu(QStringLiteral("Dimensione dei punti"));
     auto *group = new QActionGroup(sizes);
     for (int pixels = FrameStyle::smallestDot; pixels <= FrameStyle::largestDot; ++pixels) {
@@ -94,6 +96,32 @@ void View3D::addViewEntries()
     QAction *saveMotion =
         m_menu->addEntry(QStringLiteral("Salva animazione…"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_motion->save(); });
     connect(m_motion, &ViewMotion::savingChanged, saveMotion, [saveMotion](bool on) { saveMotion->setEnabled(!on); });
+}
+
+// The looks as exclusive choices, which S steps through, and the section on or off (X).
+void View3D::addLookEntries()
+{
+    m_menu->menu()->addSeparator();
+    auto *looks = new QActionGroup(this);
+    for (const ViewLooks::Entry &entry : ViewLooks::all()) {
+        const ViewLook look = entry.look;
+        QAction *choice = m_menu->addEntry(QString::fromUtf8(entry.caption), QKeySequence(), [this, look] { m_area->setLook(look); });
+        choice->setCheckable(true);
+        choice->setChecked(look == m_area->look());
+        looks->addAction(choice);
+        connect(m_area, &ViewArea::lookChanged, choice, [this, choice, look] { choice->setChecked(look == m_area->look()); });
+    }
+    auto *step = new QShortcut(QKeySequence(Qt::Key_S), this);
+    connect(step, &QShortcut::activated, this, [this] { m_area->setLook(ViewLooks::next(m_area->look())); });
+    QAction *section = m_menu->addEntry(QStringLiteral("Sezione"), QKeySequence(Qt::Key_X), [] {});
+    section->setCheckable(true);
+    connect(section, &QAction::toggled, m_area, &ViewArea::setSection);
+    connect(m_area, &ViewArea::lookChanged, section, [this, section] { section->setChecked(m_area->section()); });
+    connect(m_area, &ViewArea::lookChanged, this, [this] {
+        showStatus();
+        describe();
+    });
+    m_menu->menu()->addSeparator();
 }
 
 void View3D::answerRequests()
@@ -142,8 +170,11 @@ void View3D::followPreview()
 
 void View3D::takeOpened(const PictureDocument &document)
 {
-    if (document.view)
+    if (document.view) {
         m_area->setAngles(*document.view);
+        m_area->setLook(document.look);
+        m_area->setSection(document.section);
+    }
     m_motion->takeSettings(document);
 }
 
@@ -151,6 +182,8 @@ QString View3D::statusLine() const
 {
     const PictureNews &news = Single::instance<PictureNews>();
     QString line = ViewWords::status(m_area->turntable(), m_area->zoom());
+    if (m_area->look() != ViewLook::dots || m_area->section())
+        line += QStringLiteral("; ") + ViewLooks::spoken(m_area->look(), m_area->section());
     if (m_motion->animating())
         line += QStringLiteral("; ") + m_motion->statusWords();
     else if (news.preview())

@@ -40,6 +40,7 @@ private:
     void showStatus();
     void describe();
     void addViewEntries();
+    void addLookEntries();
 
     ViewArea *m_area;
     QLabel *m_status;

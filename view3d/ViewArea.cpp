@@ -75,6 +75,8 @@ void ViewArea::setSpinning(bool on)
         m_spin.start();
     } else {
         m_spin.stop();
+        // Smooth again now that the figure stands still.
+        stale();
         emit settled();
     }
     emit spinningChanged(on);
@@ -121,6 +123,24 @@ void ViewArea::setDotSize(int pixels)
     stale();
 }
 
+void ViewArea::setLook(ViewLook look)
+{
+    if (look == m_style.look)
+        return;
+    m_style.look = look;
+    stale();
+    emit lookChanged();
+}
+
+void ViewArea::setSection(bool on)
+{
+    if (on == m_style.section)
+        return;
+    m_style.section = on;
+    stale();
+    emit lookChanged();
+}
+
 void ViewArea::setLegend(std::vector<LegendLine> lines)
 {
     if (lines == m_style.legend)
@@ -140,29 +160,60 @@ ViewFrame ViewArea::currentFrame() const
     return ViewFrame(m_cloud, m_turntable, zoom(), devicePixels(), devicePixelRatioF());
 }
 
+bool ViewArea::moving() const
+{
+    return m_dragging || spinning();
+}
+
+FrameStyle ViewArea::styleFor(bool smooth) const
+{
+    FrameStyle style = m_style;
+    style.smooth = smooth;
+    return style;
+}
+
 QImage ViewArea::frame()
 {
-    if (m_stale || m_frame.size() != devicePixels()) {
+    const bool smooth = !moving();
+    if (m_stale || m_frame.size() != devicePixels() || m_frameSmooth != smooth) {
         if (m_frame.size() != devicePixels())
             m_frame = QImage(devicePixels(), QImage::Format_RGB32);
         m_frame.setDevicePixelRatio(devicePixelRatioF());
-        currentFrame().render(m_frame, m_style);
+        currentFrame().render(m_frame, styleFor(smooth));
+        m_frameSmooth = smooth;
         m_stale = false;
     }
     return m_frame;
 }
 
+QImage ViewArea::stillFrame()
+{
+    if (!moving())
+        return frame();
+    QImage still(devicePixels(), QImage::Format_RGB32);
+    still.setDevicePixelRatio(devicePixelRatioF());
+    currentFrame().render(still, styleFor(true));
+    return still;
+}
+
 Picture ViewArea::picture(const PictureCurves &curves, MarkRecord &marks)
 {
     marks.clear();
-    Picture picture{size(), frame(), m_style.background, &marks, {}, {}, {curves, m_turntable.angles()}};
-    currentFrame().record(marks, picture.fills, picture.labels, m_style);
+    const FrameStyle style = styleFor(true);
+    PictureDocument document{curves, m_turntable.angles(), std::nullopt, style.look, style.section};
+    Picture picture{size(), stillFrame(), style.background, {}, &marks, {}, {}, document};
+    if (style.look != ViewLook::dots) {
+        picture.underlay = QImage(devicePixels(), QImage::Format_RGB32);
+        picture.underlay.setDevicePixelRatio(devicePixelRatioF());
+        currentFrame().renderSurfaces(picture.underlay, style);
+    }
+    currentFrame().record(marks, picture.fills, picture.labels, style);
     return picture;
 }
 
 MotionScene ViewArea::motionScene(const PictureCurves &still, const std::optional<PictureCurve> &moving, const Motion &motion) const
 {
-    return {still, moving, motion, m_turntable.angles(), zoom(), devicePixels(), devicePixelRatioF(), m_style};
+    return {still, moving, motion, m_turntable.angles(), zoom(), devicePixels(), devicePixelRatioF(), styleFor(true)};
 }
 
 void ViewArea::paintEvent(QPaintEvent *)
@@ -202,6 +253,7 @@ void ViewArea::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !m_dragging)
         return QWidget::mouseReleaseEvent(event);
     m_dragging = false;
+    stale();
     emit settled();
 }
 

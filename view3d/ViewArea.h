@@ -3,8 +3,9 @@
 // left button (across for the azimuth, up and down for the elevation) or with the arrow keys,
 // zoomed about the centre with + and - and the wheel, or turning on its own. A drag sets the view
 // from the pointer's displacement since it began, and pointer moves that come during a frame are
-// taken together in the next. To a screen reader it is an image. What it shows is set through
-// setters, each of which has the frame made again.
+// taken together in the next. The curves are drawn in the look chosen; lit surfaces take one
+// sample a pixel while the figure moves, and smooth edges once it stands still. To a screen reader
+// it is an image. What it shows is set through setters, each of which has the frame made again.
 
 #include "picture/Picture.h"
 #include "view3d/CurveCloud.h"
@@ -40,6 +41,10 @@ public:
     void setDotSize(int pixels);
     // No lines: no legend.
     void setLegend(std::vector<LegendLine> lines);
+    ViewLook look() const { return m_style.look; }
+    bool section() const { return m_style.section; }
+    void setLook(ViewLook look);
+    void setSection(bool on);
 
     // Each is a turn that ends at once.
     void setAngles(const ViewAngles &angles);
@@ -53,6 +58,8 @@ public:
 
     // The frame as shown, in device pixels with their ratio.
     QImage frame();
+    // The frame as it shows once the figure stands still.
+    QImage stillFrame();
     // The frame as a picture to keep, of these curves seen at the view's angles; its marks go
     // into marks, which the caller keeps while the picture is used.
     Picture picture(const PictureCurves &curves, MarkRecord &marks);
@@ -66,6 +73,8 @@ signals:
     // screen reader is told follows it.
     void settled();
     void spinningChanged(bool on);
+    // The look or the section changed.
+    void lookChanged();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -78,6 +87,10 @@ protected:
 
 private:
     QSize devicePixels() const;
+    // While dragged or spinning.
+    bool moving() const;
+    // The view's style for a frame seen still or moving.
+    FrameStyle styleFor(bool smooth) const;
     ViewFrame currentFrame() const;
     void changed(bool ends);
     void stale();
@@ -90,6 +103,7 @@ private:
     int m_wheelEighths = 0;
     FrameStyle m_style;
     QImage m_frame;
+    bool m_frameSmooth = false;
     bool m_stale = true;
     bool m_dragging = false;
     QPointF m_dragStart;

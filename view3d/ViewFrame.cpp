@@ -140,11 +140,29 @@ void ViewFrame::render(QImage &image, const FrameStyle &style) const
         painter.drawLines(m.axes.data(), int(m.axes.size()));
     }
     const int side = deviceDot(style);
+    const auto plot = [&](const CurveCloud::Curve &curve) {
+        withShownDots(curve, style, [&](std::span<const CurveModel::Point> points) {
+            DotPlotter::plot(image, points, m_map, side, curve.colour);
+        });
+    };
     for (const CurveCloud::Curve &curve : m_cloud.curves())
-        DotPlotter::plot(image, *curve.points, m_map, side, curve.colour);
+        plot(curve);
     if (m_cloud.preview())
-        DotPlotter::plot(image, *m_cloud.preview()->points, m_map, side, m_cloud.preview()->colour);
+        plot(*m_cloud.preview());
     paintOver(image, style, m);
+}
+
+template <typename Use>
+void ViewFrame::withShownDots(const CurveCloud::Curve &curve, const FrameStyle &style, Use &&use) const
+{
+    if (!style.section)
+        return use(std::span<const CurveModel::Point>(*curve.points));
+    std::vector<CurveModel::Point> kept;
+    kept.reserve(curve.points->size());
+    for (const CurveModel::Point &p : *curve.points)
+        if (!(m_map.cutSide(p.X, p.Y) > 0))
+            kept.push_back(p);
+    use(std::span<const CurveModel::Point>(kept));
 }
 
 // The axes go through the surfaces, which hide them as they hide each other.
@@ -173,6 +191,11 @@ void ViewFrame::fillSurfaces(QImage &image, const FrameStyle &style, const Marks
     filler.draw(image, style.background.rgb());
 }
 
+void ViewFrame::renderSurfaces(QImage &image, const FrameStyle &style) const
+{
+    fillSurfaces(image, style, marksFor(style));
+}
+
 void ViewFrame::paintOver(QImage &image, const FrameStyle &style, const Marks &m) const
 {
     QPainter painter(&image);
@@ -190,20 +213,24 @@ void ViewFrame::record(MarkRecord &marks, std::vector<PictureFill> &fills, std::
 {
     const Marks m = marksFor(style);
     const QRgb foreground = style.foreground.rgb();
+    for (const Fill &fill : m.fills)
+        fills.push_back({QRectF(fill.rect.topLeft() / m_dpr, fill.rect.size() / m_dpr), fill.colour.rgba()});
+    for (const Word &word : m.words)
+        labels.push_back({word.baseline / m_dpr, word.text, foreground, m.fontPixels / m_dpr});
+    if (style.look != ViewLook::dots)
+        return;
     for (const QLineF &line : m.axes)
         marks.line(line.p1() / m_dpr, line.p2() / m_dpr, foreground, float(m.axisWidth / m_dpr));
     const int side = deviceDot(style);
     const float logicalSide = float(side / m_dpr);
     const auto dots = [&](const CurveCloud::Curve &curve) {
-        DotPlotter::corners(*curve.points, m_map, side, m_size,
-                            [&](int x, int y) { marks.dot(QPointF(x / m_dpr, y / m_dpr), curve.colour, logicalSide); });
+        withShownDots(curve, style, [&](std::span<const CurveModel::Point> points) {
+            DotPlotter::corners(points, m_map, side, m_size,
+                                [&](int x, int y) { marks.dot(QPointF(x / m_dpr, y / m_dpr), curve.colour, logicalSide); });
+        });
     };
     for (const CurveCloud::Curve &curve : m_cloud.curves())
         dots(curve);
     if (m_cloud.preview())
         dots(*m_cloud.preview());
-    for (const Fill &fill : m.fills)
-        fills.push_back({QRectF(fill.rect.topLeft() / m_dpr, fill.rect.size() / m_dpr), fill.colour.rgba()});
-    for (const Word &word : m.words)
-        labels.push_back({word.baseline / m_dpr, word.text, foreground, m.fontPixels / m_dpr});
 }

@@ -6,6 +6,7 @@
 // drawn into an image, with the dots put in by the dot plotter or the surfaces, axes and dots by
 // the surface filler, or given to a picture's vector files in logical pixels, with the dots.
 
+#include "curve/ViewLook.h"
 #include "view3d/CurveCloud.h"
 #include "view3d/Turntable.h"
 #include "view3d/ViewMap.h"
@@ -27,10 +28,6 @@ struct LegendLine {
     bool operator==(const LegendLine &) const = default;
 };
 
-// How the curves are drawn: as their dots, as lit surfaces, or as surfaces with their dots on them
-// in a darker shade. A curve that bounds nothing has no surface and keeps its dots.
-enum class ViewLook { dots, surface, surfaceAndDots };
-
 struct FrameStyle {
     // The side of a dot in logical pixels.
     static constexpr int smallestDot = 1;
@@ -40,6 +37,8 @@ struct FrameStyle {
     QColor foreground;
     int dotSize = 2;
     std::vector<LegendLine> legend; // shown when not empty
+    // With the surfaces, a curve that bounds nothing keeps its dots; those on a surface are drawn in
+    // a darker shade of its colour.
     ViewLook look = ViewLook::dots;
     // With the surfaces: what lies on the viewer's side of the vertical plane through the Z axis
     // facing the viewer is left out, and each cut drawn in its curve's darker shade.
@@ -58,6 +57,11 @@ public:
     QSize devicePixels() const { return m_size; }
 
     void render(QImage &image, const FrameStyle &style) const;
+    // With the surfaces: the frame without the legend and the words, which render() paints over it;
+    // what a picture's vector files hold as one image.
+    void renderSurfaces(QImage &image, const FrameStyle &style) const;
+    // What the vector files draw as marks: with the dots, the axes and dots; with the surfaces only
+    // the legend and the words, over the surfaces' image.
     void record(MarkRecord &marks, std::vector<PictureFill> &fills, std::vector<PictureLabel> &labels,
                 const FrameStyle &style) const;
 
@@ -87,6 +91,10 @@ private:
     // many are left out.
     void addLegend(Marks &marks, const FrameStyle &style) const;
     int deviceDot(const FrameStyle &style) const;
+    // Gives use a curve's dots as the dot look shows them: with the section, those on the far side
+    // alone.
+    template <typename Use>
+    void withShownDots(const CurveCloud::Curve &curve, const FrameStyle &style, Use &&use) const;
 
     const CurveCloud &m_cloud;
     QSize m_size;

@@ -7,4 +7,8 @@ struct ViewMap {
     double ox, xX, xY;
     double oy, yX, yY, yZ;
     double oz, zX, zY, zZ;
+
+    // Where a point lies from the vertical plane through the Z axis that faces the viewer, the
+    // section's: above 0 on the viewer's side.
+    double cutSide(double X, double Y) const { return xY * X - xX * Y; }
 };

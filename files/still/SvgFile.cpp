@@ -3,6 +3,8 @@
 #include "picture/Picture.h"
 #include "runtime/MarkRecord.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QXmlStreamReader>
 
 namespace {
@@ -46,6 +48,18 @@ void appendDots(QByteArray &out, const MarkRecord &record, const MarkRecord::Run
     out += "\"/>\n";
 }
 
+// The image at its own pixels, laid over the whole picture: a renderer scales it as it scales the
+// marks above it.
+void appendUnderlay(QByteArray &out, const QImage &image, const QByteArray &w, const QByteArray &h)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(image);
+    out += "<image x=\"0\" y=\"0\" width=\"" + w + "\" height=\"" + h
+        + "\" preserveAspectRatio=\"none\" xlink:href=\"data:image/png;base64," + png.toBase64() + "\"/>\n";
+}
+
 void appendFill(QByteArray &out, const PictureFill &fill)
 {
     out += "<rect stroke=\"none\" x=\"" + number(fill.rect.x()) + "\" y=\"" + number(fill.rect.y()) + "\" width=\""
@@ -85,7 +99,8 @@ QByteArray StillFiles::svg(const Picture &picture, const WordKeys &keys)
     QByteArray out;
     out.reserve(qsizetype(picture.marks ? picture.marks->dotCount() : 0) * 24 + 4096);
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + w + "\" height=\"" + h
+           "<svg xmlns=\"http://www.w3.org/2000/svg\"" + QByteArray(picture.underlay.isNull() ? "" : " xmlns:xlink=\"http://www.w3.org/1999/xlink\"")
+        + " version=\"1.1\" width=\"" + w + "\" height=\"" + h
         + "\" viewBox=\"0 0 " + w + ' ' + h + "\">\n";
     const auto element = [](const char *name, const QString &text, const QByteArray &attributes = {}) {
         return '<' + QByteArray(name) + attributes + '>' + escaped(text) + "</" + name + ">";
@@ -99,6 +114,8 @@ QByteArray StillFiles::svg(const Picture &picture, const WordKeys &keys)
     // Fills say they have no outline: some renderers draw one otherwise.
     out += "<rect stroke=\"none\" width=\"" + w + "\" height=\"" + h + "\" fill=\"" + colourText(picture.background.rgb())
         + "\"/>\n";
+    if (!picture.underlay.isNull())
+        appendUnderlay(out, picture.underlay, w, h);
     if (picture.marks) {
         for (const MarkRecord::Run &run : picture.marks->runs()) {
             if (run.kind == MarkRecord::Kind::Lines)
