@@ -261,6 +261,12 @@ private slots:
         row("dot size 5", {"--export", "x.png", "--view", "0,0", "--dot-size", "5"},
             QStringLiteral("--dot-size vuole un numero intero da 1 a 4: 5"));
         row("a picture option without --export", {"--curve", "1;2;3;4;5;6;7;8"}, QStringLiteral("--curve vale solo con --export"));
+        row("a look not known", {"--export", "x.png", "--view", "0,0", "--look", "nebbia"},
+            QStringLiteral("--look vuole punti, superficie o superficie-e-punti: nebbia"));
+        row("a look on the drawing", {"--export", "x.png", "--look", "superficie"},
+            QStringLiteral("--look e --section valgono solo per la vista 3D (--view)"));
+        row("a section in a model", {"--export", "x.stl", "--section"},
+            QStringLiteral("--look e --section valgono solo per le immagini della vista 3D"));
         const QString modelSize = QStringLiteral("--model-size vuole i millimetri del lato più lungo, da 1 a 100000: ");
         row("model size not a number", {"--export", "x.stl", "--model-size", "dieci"}, modelSize + "dieci");
         row("model size 0", {"--export", "x.glb", "--model-size", "0"}, modelSize + "0");
@@ -409,9 +415,22 @@ private slots:
         }
     }
 
-    // At the view's size and angles, with its legend and dot size: what its menu saves.
+    void exportEqualsTheView_data()
+    {
+        QTest::addColumn<QString>("look"); // its menu entry
+        QTest::addColumn<bool>("section");
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("the dots") << "Punti" << false << QStringList();
+        QTest::newRow("surfaces, cut") << "Superficie" << true << QStringList{"--look", "superficie", "--section"};
+        QTest::newRow("surfaces and dots") << "Superficie e punti" << false << QStringList{"--look", "superficie-e-punti"};
+    }
+
+    // At the view's size and angles, with its legend, dot size and look: what its menu saves.
     void exportEqualsTheView()
     {
+        QFETCH(QString, look);
+        QFETCH(bool, section);
+        QFETCH(QStringList, options);
         setParameters(22, 14.5, 8, 6.25, 0.3, 1.5, 30, 60);
         drawingScreen().Form_Activate();
         setParameters();
@@ -427,16 +446,22 @@ private slots:
         for (QAction *entry : menuOf(view).menu()->findChildren<QAction *>())
             if (entry->text() == QLatin1String("3 pixel"))
                 entry->trigger();
+        for (QAction *entry : menuOf(view).menu()->actions())
+            if (entry->text() == look || (section && entry->text() == QLatin1String("Sezione")))
+                entry->trigger();
         QTemporaryDir folder;
         const QString windows = folder.filePath(QStringLiteral("vista.png"));
         const QString exported = folder.filePath(QStringLiteral("riga.png"));
         QVERIFY(!PictureFormats::save(view.picture(), windows, PictureFormats::Format::Png));
-        const Run result = run({"--export", exported, "--curve", "22;14,5;8;6,25;0,3;1,5;30;60", "--curve", "20;15;10;5;3;1;45;45",
-                                "--view", "30,20.5", "--legend", "--dot-size", "3", "--aspect", "0,75", "--size", sizeText(area.size())});
+        const Run result = run(QStringList{"--export", exported, "--curve", "22;14,5;8;6,25;0,3;1,5;30;60", "--curve",
+                                           "20;15;10;5;3;1;45;45", "--view", "30,20.5", "--legend", "--dot-size", "3", "--aspect",
+                                           "0,75", "--size", sizeText(area.size())}
+                               + options);
         QCOMPARE(result.err, QStringList());
         QCOMPARE(result.status, 0);
         QVERIFY(savedIn(exported) == savedIn(windows));
         QCOMPARE(savedIn(exported).document.view, std::optional<ViewAngles>(ViewAngles{30, 20.5}));
+        QCOMPARE(savedIn(exported).document.section, section);
 
         // A picture of the view, opened, is the view's picture again.
         const QString again = folder.filePath(QStringLiteral("ancora.png"));

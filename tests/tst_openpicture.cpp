@@ -4,6 +4,7 @@
 #include "PictureSupport.h"
 #include "TestSupport.h"
 #include "curve/PictureNews.h"
+#include "picture/AnimationWords.h"
 #include "picture/MachineForm.h"
 #include "files/models/Model.h"
 #include "keeping/LastFolder.h"
@@ -21,6 +22,7 @@
 #include <bit>
 
 Q_DECLARE_METATYPE(PictureDocument)
+Q_DECLARE_METATYPE(ViewLook)
 
 namespace {
 using PictureFormats::Format;
@@ -87,6 +89,8 @@ private slots:
     void filesOfVersion110();
     void filesOfVersion130_data();
     void filesOfVersion130();
+    void lookTravelsWithTheFile_data();
+    void lookTravelsWithTheFile();
     void refused_data();
     void refused();
     void viewAnglesTravelWithTheFile_data();
@@ -229,6 +233,61 @@ void OpenPictureTest::filesOfVersion130()
     QCOMPARE(std::get<PictureDocument>(reading), document);
 }
 
+void OpenPictureTest::lookTravelsWithTheFile_data()
+{
+    QTest::addColumn<QString>("file"); // a format's extension to save in, or a file of 1.3.0 to open
+    QTest::addColumn<ViewLook>("look");
+    QTest::addColumn<bool>("section");
+    for (const PictureFormats::Entry &entry : PictureFormats::all())
+        if (entry.kind != PictureFormats::Kind::Model)
+            QTest::newRow(entry.extension) << QString::fromLatin1(entry.extension) << ViewLook::surfaceAndDots << true;
+    QTest::newRow("png, surfaces uncut") << "png" << ViewLook::surface << false;
+    QTest::newRow("png, dots cut") << "png" << ViewLook::dots << true;
+    // Before the looks: the dots, uncut.
+    QTest::newRow("a picture of the view by 1.3.0") << "data/elica-1.3.0-vista.svg" << ViewLook::dots << false;
+}
+
+// A picture or an animation saved from the view keeps its look; opened, the view takes it again.
+void OpenPictureTest::lookTravelsWithTheFile()
+{
+    QFETCH(QString, file);
+    QFETCH(ViewLook, look);
+    QFETCH(bool, section);
+    Answers recorder;
+    recorder.answer = true;
+    drawnThreeCurves();
+    View3D &view = Single::instance<View3D>();
+    view.resize(320, 240);
+    ViewArea &area = areaOf(view);
+    area.setLook(look);
+    area.setSection(section);
+    QTemporaryDir folder;
+    QString path;
+    if (file.startsWith(QLatin1String("data/"))) {
+        path = QFINDTESTDATA(file);
+    } else {
+        const PictureFormats::Entry *format = PictureFormats::ofPath(QStringLiteral("x.") + file);
+        QVERIFY(format);
+        path = folder.filePath(QStringLiteral("vista.") + file);
+        if (format->kind == PictureFormats::Kind::Picture) {
+            QVERIFY(!PictureFormats::save(view.picture(), path, format->format));
+        } else {
+            PictureDocument document = view.picture().document;
+            document.motion = Motion{Turn{}, std::nullopt};
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            const std::unique_ptr<AnimationWriter> writer = format->write(out, QSize(64, 48), AnimationWords::of(document), true);
+            QVERIFY(writer->addFrame(QImage(64, 48, QImage::Format_RGB32), 4) && writer->finish());
+        }
+    }
+    area.setLook(look == ViewLook::dots ? ViewLook::surface : ViewLook::dots);
+    area.setSection(!section);
+    dropFile(view, path);
+    QVERIFY2(recorder.messages.isEmpty(), qPrintable(recorder.messages.join(u'\n')));
+    QCOMPARE(area.look(), look);
+    QCOMPARE(area.section(), section);
+}
+
 void OpenPictureTest::refused_data()
 {
     QTest::addColumn<QString>("name");
@@ -268,6 +327,15 @@ void OpenPictureTest::refused_data()
     QTest::newRow("a factor no calibration gives") << "fattore.svg" << svgCarrying("elica-picture 1\ncurve 1 20 15 10 5 3 1 45 45 7\n")
                                                    << "fuori dalla calibrazione";
     QTest::newRow("an elevation over 90") << "vista.svg" << svgCarrying(oneCurve + "view 45 91\n") << "oltre 90 gradi";
+    // A look came with version 2: a form of version 1 that names one is none Elica wrote.
+    QTest::newRow("a look in a form of version 1") << "aspetto.svg" << svgCarrying(oneCurve + "view 45 30\nlook superficie\n")
+                                                   << "illeggibili alla riga 4";
+    QTest::newRow("a look not known") << "aspetto.svg"
+                                      << svgCarrying("elica-picture 2\ncurve 1 20 15 10 5 3 1 45 45 0.75\nview 45 30\nlook nebbia\n")
+                                      << "illeggibili alla riga 4";
+    QTest::newRow("a look without a view") << "aspetto.svg"
+                                           << svgCarrying("elica-picture 2\ncurve 1 20 15 10 5 3 1 45 45 0.75\nlook superficie\n")
+                                           << "illeggibili alla riga 3";
     // A model of the same curves: the STL holds none of their values.
     const Model model({threeCurves, ViewAngles{30, 20}});
     const QByteArray glb = PictureFormats::of(Format::Glb).write(model);
@@ -367,6 +435,13 @@ void OpenPictureTest::machineFormKeepsEveryBit()
                                    ViewAngles{359.5, -89.75}};
     const QByteArray text = MachineForm::write(document);
     QVERIFY(text.startsWith("elica-picture 1\ncurve 0 0.1 -0 5e-324 "));
+    // Only a look beyond the dots makes a form of version 2, which the versions before refuse.
+    PictureDocument looked = document;
+    looked.look = ViewLook::surface;
+    looked.section = true;
+    const QByteArray lookedText = MachineForm::write(looked);
+    QVERIFY(lookedText.startsWith("elica-picture 2\n") && lookedText.endsWith("view 359.5 -89.75\nlook superficie sezione\n"));
+    QCOMPARE(std::get<PictureDocument>(MachineForm::read(lookedText)), looked);
     const auto read = MachineForm::read(text);
     QVERIFY(std::holds_alternative<PictureDocument>(read));
     const PictureDocument &back = std::get<PictureDocument>(read);

@@ -9,10 +9,14 @@
 #include "view3d/View3D.h"
 #include "view3d/ViewArea.h"
 
+#include <QAction>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(ViewLook)
 
 namespace {
 // A frame of the default curve in a view area of its own, not shown.
@@ -60,6 +64,9 @@ private slots:
     void dragFollowsThePointer();
     void vectorsShowTheFrame_data();
     void vectorsShowTheFrame();
+    void looksFromTheMenuAndTheKeys_data();
+    void looksFromTheMenuAndTheKeys();
+    void smoothOnceStill();
     void statusAndDescription();
     void followsThePicture();
     void previewComesAndGoes();
@@ -141,8 +148,12 @@ void ViewTest::vectorsShowTheFrame_data()
 {
     QTest::addColumn<bool>("legend");
     QTest::addColumn<int>("dotSize");
-    QTest::newRow("plain") << false << 2;
-    QTest::newRow("legend over the dots, large dots") << true << 4;
+    QTest::addColumn<ViewLook>("look");
+    QTest::addColumn<bool>("section");
+    QTest::newRow("plain") << false << 2 << ViewLook::dots << false;
+    QTest::newRow("legend over the dots, large dots") << true << 4 << ViewLook::dots << false;
+    QTest::newRow("surfaces, cut, legend") << true << 2 << ViewLook::surface << true;
+    QTest::newRow("surfaces and dots") << false << 3 << ViewLook::surfaceAndDots << false;
 }
 
 // The view's SVG, drawn by a renderer, is its image: the same dots to the pixel, and axes, legend
@@ -151,8 +162,12 @@ void ViewTest::vectorsShowTheFrame()
 {
     QFETCH(bool, legend);
     QFETCH(int, dotSize);
+    QFETCH(ViewLook, look);
+    QFETCH(bool, section);
     Area a;
     a.area.resize(300, 200);
+    a.area.setLook(look);
+    a.area.setSection(section);
     a.area.setCurves({{1, {20, 15, 10, 5, 3, 1, 45, 45}, 0.75}, {12, {-4, 25, 1, 9, -1.5, 2, 45, 45}, 0.75}});
     a.area.setPreview(PictureCurve{2, {30, 15, 10, 5, 3, 1, 45, 45}, std::nullopt});
     a.area.setDotSize(dotSize);
@@ -160,6 +175,11 @@ void ViewTest::vectorsShowTheFrame()
         a.area.setLegend({{qRgb(0, 0, 128), QStringLiteral("Curva 1")}, {qRgb(255, 0, 0), QStringLiteral("Curva 2")}});
     MarkRecord marks;
     const Picture picture = a.area.picture({}, marks);
+    // The saved picture is the frame the view shows once still.
+    QCOMPARE(picture.image, a.area.frame());
+    QCOMPARE(picture.underlay.isNull(), look == ViewLook::dots);
+    QCOMPARE(picture.document.look, look);
+    QCOMPARE(picture.document.section, section);
     QSvgRenderer svg(PictureFormats::of(PictureFormats::Format::Svg).write(picture));
     QImage drawn(picture.size, QImage::Format_RGB32);
     QPainter painter(&drawn);
@@ -176,6 +196,62 @@ void ViewTest::vectorsShowTheFrame()
         }
     qInfo("%d of %d pixels differ", differ, image.width() * image.height());
     QVERIFY(differ < image.width() * image.height() / 200);
+}
+
+void ViewTest::looksFromTheMenuAndTheKeys_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("entry"); // the look checked in the menu
+    QTest::addColumn<bool>("section");
+    QTest::addColumn<QString>("said"); // after the status line's angles and zoom
+    QTest::newRow("S") << QList<int>{Qt::Key_S} << "Superficie" << false << "; superficie";
+    QTest::newRow("S twice") << QList<int>{Qt::Key_S, Qt::Key_S} << "Superficie e punti" << false << "; superficie e punti";
+    QTest::newRow("S three times: the dots again") << QList<int>(3, Qt::Key_S) << "Punti" << false << "";
+    QTest::newRow("X") << QList<int>{Qt::Key_X} << "Punti" << true << "; punti, sezione";
+    QTest::newRow("S and X") << QList<int>{Qt::Key_S, Qt::Key_X} << "Superficie" << true << "; superficie, sezione";
+    QTest::newRow("X twice") << QList<int>{Qt::Key_X, Qt::Key_X} << "Punti" << false << "";
+}
+
+// S steps through the looks, X cuts the figure open or closes it: the picture changes, the menu's
+// checks, the status line and what a listener hears follow.
+void ViewTest::looksFromTheMenuAndTheKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, entry);
+    QFETCH(bool, section);
+    QFETCH(QString, said);
+    setParameters();
+    drawingScreen().Form_Activate();
+    View3D &view = shownView();
+    const QImage dots = areaOf(view).frame().copy();
+    for (int key : keys)
+        QTest::keyClick(&areaOf(view), Qt::Key(key));
+    const QString angles = QStringLiteral("Azimut 45°, elevazione 35,3°, ingrandimento 100%");
+    QCOMPARE(statusOf(view), angles + said);
+    QVERIFY(areaOf(view).accessibleDescription().startsWith(angles + said + QStringLiteral(". 1 curva.")));
+    QCOMPARE(areaOf(view).frame() != dots, !said.isEmpty());
+    QStringList checked;
+    for (const QAction *action : menuOf(view).menu()->actions())
+        if (action->isChecked())
+            checked << action->text();
+    QCOMPARE(checked, (section ? QStringList{entry, QStringLiteral("Sezione")} : QStringList{entry}));
+}
+
+// The surfaces take one sample a pixel while dragged, and are smooth again once let go.
+void ViewTest::smoothOnceStill()
+{
+    Area a;
+    a.area.setLook(ViewLook::surface);
+    const QImage still = a.frame();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), a.area.mapToGlobal(QPointF(50, 50)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&a.area, &press);
+    QVERIFY(a.frame() != still);
+    QCOMPARE(a.area.stillFrame(), still);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(50, 50), a.area.mapToGlobal(QPointF(50, 50)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&a.area, &release);
+    QCOMPARE(a.frame(), still);
 }
 
 // The status line follows every frame; a screen reader hears it with the picture's words once a
