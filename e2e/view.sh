@@ -75,6 +75,27 @@ view() {
     ask "$SHOT" same "$start"
     check "Home gives back the opening picture" $? "$ANSWER" "$SHOT"
 
+    # S steps through the looks, X cuts the figure open along its axis; back to the dots, the
+    # opening picture again.
+    local surface
+    xdotool key s
+    view_shot view-surface
+    surface=$SHOT
+    ! ask "$surface" same "$start"
+    check "S draws the curve as a lit surface" $? "$ANSWER" "$surface"
+    expect "the status line names the look" "$(view_status)" "Azimut 45°, elevazione 35,3°, ingrandimento 100%; superficie"
+    xdotool key x
+    view_shot view-section
+    ! ask "$SHOT" same "$surface"
+    check "X cuts the surface open" $? "$ANSWER" "$SHOT"
+    expect "the status line names the section" "$(view_status)" \
+        "Azimut 45°, elevazione 35,3°, ingrandimento 100%; superficie, sezione"
+    xdotool key --delay 40 x s s
+    view_shot view-dots-again
+    ask "$SHOT" same "$start"
+    check "X again and S twice give back the dots" $? "$ANSWER" "$SHOT"
+    expect "the status line at the dots again" "$(view_status)" "Azimut 45°, elevazione 35,3°, ingrandimento 100%"
+
     local first second
     xdotool key space
     sleep 0.3

@@ -198,6 +198,13 @@ private slots:
                                + QStringLiteral(" (se mancano: %1)").arg(said(Sweep::givenSeconds)),
                            QStringLiteral("(se manca: %1)").arg(Sweep::repeatWord(Sweep::givenRepeat))};
         QTest::newRow("--export") << "--export" << QStringList{CommandLine::extensions()};
+        QStringList looks;
+        for (const ViewLooks::Entry &entry : ViewLooks::all())
+            looks << QLatin1String(entry.word);
+        const QString lastLook = looks.takeLast();
+        QTest::newRow("--look") << "--look"
+                                << QStringList{looks.join(QStringLiteral(", ")) + QStringLiteral(" o ") + lastLook
+                                               + QStringLiteral(" (se manca: ") + QLatin1String(ViewLooks::of(ViewLook::dots).word)};
     }
 
     void limitsSaidAsTheProgramTakesThem()
