@@ -17,11 +17,11 @@ namespace {
 const QSize videoSize(1280, 720);
 const QSize largeVideo(2560, 1440);
 
-// The richest look the view draws, which the goals of size and quality are set for: its dots
-// today; a look of lit surfaces, once the view has one, is set here alone.
+// The richest look the view draws, which the goals of size and quality are set for: the lit
+// surfaces with their dots on them, smooth as a saved frame is.
 FrameStyle richestLook()
 {
-    return {QColor(239, 239, 239), Qt::black, 2, {}};
+    return {QColor(239, 239, 239), Qt::black, 2, {}, ViewLook::surfaceAndDots, false, true};
 }
 
 MotionScene turnOf(int curves)
