@@ -2,21 +2,34 @@
 # The 3D view in motion: A shows the strip and the passo of the fields' curve moves by itself while
 # the drawing screen keeps its picture; "Usa questo valore" types the value into PASSO and AVANTI
 # draws it; "Salva animazione…" saves with its progress, the view usable meanwhile, and a save
-# cancelled leaves nothing. Sourced by run.sh after lib.sh, picture.sh and view.sh.
+# cancelled leaves nothing; an MP4 too, its progress row coming and going, its boxes read back.
+# Sourced by run.sh after lib.sh, picture.sh and view.sh.
 # shellcheck disable=SC2086
 
-# save_motion PATH: Ctrl+Shift+S in the view, the motion dialog taken as it comes (Enter), then the
-# file dialog with the path typed.
+# save_motion PATH [SECONDS]: Ctrl+Shift+S in the view, the motion dialog taken as it comes (Enter)
+# or, with SECONDS, a turn alone that long, then the file dialog with the path typed.
 save_motion() {
     activate "$VIEW"
     xdotool key ctrl+shift+s
     wait_for 5 is_active "Salva animazione" || return 1
+    if [ -n "${2:-}" ]; then
+        xdotool key alt+g alt+d ctrl+a
+        xdotool type --delay 8 -- "$2"
+    fi
     xdotool key Return
     sleep 0.5
     wait_for 5 is_active "Salva animazione" || return 1
     xdotool type --delay 8 -- "$1"
     xdotool key Return
     gone "Salva animazione" 10
+}
+
+# progress_band: x y width height of a band across the view where the progress row of a save
+# comes, above the status line (some 24 pixels high) and in the row (some 36).
+progress_band() {
+    local w h
+    read -r _ _ w h < <(client_area "$VIEW")
+    echo 0 $((h - 58)) "$w" 30
 }
 
 motion() {
@@ -76,11 +89,35 @@ motion() {
     [ -z "$(ls -A "$saved")" ]
     check "Annulla: nothing is left in the folder" $? "$(ls "$saved")"
 
+    # An MP4 of a long turn, cancelled while its progress row shows: once the row has gone,
+    # nothing is left either.
+    local still band
+    still=$(shot "$VIEW" motion-mp4-still)
+    band=$(progress_band)
+    save_motion "$saved/lunga.mp4" 60
+    look_for "$VIEW" motion-mp4-cancelling 5 differs $band "$still"
+    check "a turn of 60 s to MP4: the progress row shows" $? "$ANSWER" "$SHOT"
+    xdotool key alt+n
+    look_for "$VIEW" motion-mp4-cancelled 10 same "$still"
+    check "Annulla on the MP4: the progress row goes" $? "$ANSWER" "$SHOT"
+    [ -z "$(ls -A "$saved")" ]
+    check "Annulla on the MP4: nothing is left in the folder" $? "$(ls "$saved")"
+
     save_motion "$saved/conchiglia.gif"
     wait_for 20 test -s "$saved/conchiglia.gif"
     check "the motion saved as a GIF" $? "" "$(shot root motion-saved)"
     sleep 0.5
     expect "the GIF turns and moves the value in 200 frames" "$(identify "$saved/conchiglia.gif" 2>/dev/null | wc -l)" 200
+
+    save_motion "$saved/conchiglia.mp4"
+    look_for "$VIEW" motion-mp4-saving 5 differs $band "$still"
+    check "saving to MP4: the progress row shows" $? "$ANSWER" "$SHOT"
+    wait_for 20 test -s "$saved/conchiglia.mp4"
+    check "the motion saved as an MP4" $? "" "$(shot root motion-mp4-saved)"
+    look_for "$VIEW" motion-mp4-done 5 same "$still"
+    check "the MP4 saved: the progress row goes" $? "$ANSWER" "$SHOT"
+    expect "the MP4: its index before the frames, 200 frames of H.264" \
+        "$("$PYTHON" "$E2E_DIR/mp4.py" "$saved/conchiglia.mp4")" "isom: ftyp moov mdat; avc1; 200 frames"
     activate "$VIEW"
     xdotool key Escape
     sleep 0.3
