@@ -8,10 +8,10 @@
 
 namespace GifQuantizer {
 // libimagequant's settings, here alone: the same frames give the same bytes. Speed runs from 1,
-// slowest and best, to 10 (8 and up alike); quality from 0 to 100, the least never refused, the
-// most left short of 100 so that a table of fewer colours, which compresses better, may do;
-// dithering from 0 to 1. On the bench's turn of the lit surfaces, speed 8 took under half the time
-// of speed 4, and the file stayed smaller than ImageMagick's, its error about half.
+// slowest and best, to 10; quality from 0 to 100, the least never refused, the most left short of
+// 100 so that a table of fewer colours, which compresses better, may do; dithering from 0 to 1.
+// On the bench's turn of the lit surfaces, speed 8 took under half the time of speed 4, and the
+// file stayed smaller than ImageMagick's, its error about half.
 constexpr int speed = 8;
 constexpr int leastQuality = 0;
 constexpr int mostQuality = 90;

@@ -31,6 +31,7 @@ private:
     bool exact(const QImage &frame, const QRect &rect, bool transparency);
     bool exactly(const QImage &frame, const QRect &rect);
     bool prepare(const QImage &frame);
+    bool reduce(const QImage &frame, const QRect &rect);
     bool put(int delay);
 
     QIODevice &m_out;
@@ -40,7 +41,9 @@ private:
     bool m_writeFailed = false;
     // What a viewer shows after the frames so far, a row after another.
     std::vector<QRgb> m_shown;
-    // The last frame given, which a reduced frame's shown pixels stand for.
+    // Whether a frame was reduced; from then on the last frame given, which the shown pixels
+    // stand for where they were reduced. Until then what is shown is the last frame itself.
+    bool m_reduced = false;
     QImage m_previous;
     // Made from the first frame (see GifGlobalTable), with a transparent index after its colours if
     // there is room.
@@ -254,26 +257,36 @@ bool GifWriter::exactly(const QImage &frame, const QRect &rect)
     return exact(frame, rect, transparency) || (transparency && exact(frame, rect, false));
 }
 
-// The frame as it is put: exactly where what changed fits in one table, else reduced. What is
-// shown differs from the frames before wherever they were reduced, and stays where the frames
-// themselves did not change: only what changed since the frame before is drawn again. False if
-// the reduction fails.
+// The frame as it is put: exactly where what changed fits in one table, else reduced. Once a
+// frame is reduced, what is shown differs from the frames wherever they were, and stays where the
+// frames themselves did not change: only what changed since the frame before is drawn again.
+// False if the reduction fails.
 bool GifWriter::prepare(const QImage &frame)
 {
     if (m_shown.empty())
-        return exactly(frame, frame.rect()) || GifQuantizer::reduce(frame, frame.rect(), m_frame);
+        return exactly(frame, frame.rect()) || reduce(frame, frame.rect());
     const std::size_t width = std::size_t(size().width());
-    if (exactly(frame, changed(frame, [this, width](int y) { return m_shown.data() + std::size_t(y) * width; })))
+    const QRect rect = changed(frame, [this, width](int y) { return m_shown.data() + std::size_t(y) * width; });
+    if (exactly(frame, rect))
         return true;
+    if (m_previous.isNull())
+        return reduce(frame, rect);
     const QRect moved = changed(frame, [this](int y) { return reinterpret_cast<const QRgb *>(m_previous.constScanLine(y)); });
-    return exactly(frame, moved) || GifQuantizer::reduce(frame, moved, m_frame);
+    return exactly(frame, moved) || reduce(frame, moved);
+}
+
+bool GifWriter::reduce(const QImage &frame, const QRect &rect)
+{
+    m_reduced = true;
+    return GifQuantizer::reduce(frame, rect, m_frame);
 }
 
 bool GifWriter::encode(const QImage &image, int delayCentiseconds)
 {
     if (!prepare(image))
         return fail(QStringLiteral("libimagequant non è riuscita a ridurre i colori di un fotogramma"));
-    m_previous = image;
+    if (m_reduced)
+        m_previous = image;
     if (frames() == 0) {
         m_global = GifGlobalTable::of(m_frame.colours, m_frame.indices);
         m_shown.resize(std::size_t(size().width()) * std::size_t(size().height()));
