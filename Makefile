@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 admesh \
             xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils \
             dbus at-spi2-core python3-pyatspi xclip poppler-utils pkg-config libpoppler-qt6-dev \
-            libgif-dev libwebp-dev webp \
+            libgif-dev libimagequant-dev libwebp-dev webp \
             libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
 # What the package's Depends are found with (dpkg-shlibdeps, file), and what
 # check-package runs the package through.

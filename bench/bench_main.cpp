@@ -47,6 +47,9 @@ public:
             for (const std::string curves : {"1", "10"})
                 toolRatio(std::string("saveAnimation/") + format + "/turn72/" + curves, std::string(tool) + '/' + format + "/turn72/" + curves,
                           tool);
+        // The lit surfaces' turn, of thousands of colours, beside ImageMagick's reduction of them.
+        for (const std::string curves : {"1", "10"})
+            errorRatio("saveAnimation/gif/turn72/surface/" + curves, "convert/gif/turn72/surface/" + curves, "convert");
         ratio("sweepStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
         // The lit surfaces cost at most half llvmpipe's frame, and the section a tenth more.
         for (const std::string curves : {"1", "10"})
@@ -106,6 +109,24 @@ private:
         if (measured && limit && bytes != m_counters.end() && toolBytes != m_counters.end())
             std::printf("%-20s %.2fx %s time, %.2fx its size (%.0f ms against %.0f ms, %.0f against %.0f bytes)\n", measure.c_str(),
                         *measured / *limit, tool, bytes->second / toolBytes->second, *measured, *limit, bytes->second, toolBytes->second);
+    }
+
+    // Time, size and mean colour error of the frames against another program's making the same file.
+    void errorRatio(const std::string &measure, const std::string &yardstick, const char *tool) const
+    {
+        const double *measured = time(measure);
+        const double *limit = time(yardstick);
+        const auto counter = [this](const std::string &name) {
+            const auto found = m_counters.find(name);
+            return found == m_counters.end() ? std::nullopt : std::optional(found->second);
+        };
+        const auto bytes = counter(measure + " bytes"), toolBytes = counter(yardstick + " bytes");
+        const auto error = counter(measure + " error"), toolError = counter(yardstick + " error");
+        if (measured && limit && bytes && toolBytes && error && toolError)
+            std::printf("%-20s %.2fx %s time, %.2fx its size, %.2fx its error (%.0f ms against %.0f ms, %.0f against %.0f bytes, "
+                        "%.3f against %.3f mean error per channel)\n",
+                        measure.c_str(), *measured / *limit, tool, *bytes / *toolBytes, *error / *toolError, *measured, *limit, *bytes,
+                        *toolBytes, *error, *toolError);
     }
 
     // Time, size and lowest PSNR of a frame against ffmpeg's making the same video.

@@ -1,6 +1,7 @@
 // The view in motion: a sweep's values over time and the frames a motion makes, its lines in the
-// machine form, animated GIF and WebP files decoded back frame by frame with their words, and
-// damaged or hostile files refused with one message.
+// machine form, animated GIF and WebP files decoded back frame by frame with their words (the
+// view's dots exactly, its lit surfaces within a colour error), and damaged or hostile files
+// refused with one message.
 #include "TestSupport.h"
 #include "files/motion/GifFile.h"
 #include "picture/MachineForm.h"
@@ -8,12 +9,14 @@
 #include "files/PictureFormats.h"
 #include "files/motion/WebpFile.h"
 #include "runtime/Palette.h"
+#include "view3d/MotionFrames.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <random>
+#include <set>
 #include <gif_lib.h>
 #include <webp/demux.h>
 #include <webp/mux.h>
@@ -23,6 +26,7 @@ Q_DECLARE_METATYPE(Format)
 Q_DECLARE_METATYPE(Sweep)
 Q_DECLARE_METATYPE(Motion)
 Q_DECLARE_METATYPE(PictureDocument)
+Q_DECLARE_METATYPE(ViewLook)
 
 namespace {
 
@@ -151,6 +155,36 @@ QByteArray written(Format format, const QList<QImage> &frames, const QList<int> 
     return bytes;
 }
 
+// The mean of the absolute differences of red, green and blue over every pixel.
+double meanError(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+qsizetype differing(const QImage &a, const QImage &b)
+{
+    qsizetype count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+qsizetype colourCount(const QImage &image)
+{
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return qsizetype(colours.size());
+}
+
 WordsReading wordsOf(Format format, QByteArray bytes)
 {
     QBuffer in(&bytes);
@@ -216,6 +250,8 @@ private slots:
     void framesAndWordsComeBack_data();
     void framesAndWordsComeBack();
     void gifOfManyColours();
+    void gifOfTheViewsLooks_data();
+    void gifOfTheViewsLooks();
     void damagedAndHostileFiles_data();
     void damagedAndHostileFiles();
 };
@@ -405,9 +441,9 @@ void AnimationTest::framesAndWordsComeBack()
     QCOMPARE(std::get<PictureDocument>(read), document);
 }
 
-// A frame of 340 colours keeps the 256 most frequent and takes the nearest for the rest; the same
-// frame again differs from what is shown only in those, and comes back exactly; so do the frames
-// after it, one of them unchanged.
+// A frame of 340 colours, more than a table holds, comes back close to them; the same frame again
+// changes nothing drawn before but the pixel that carries its delay, and adds next to nothing to
+// the file; the frames after it, of few colours, come back exactly, one of them unchanged.
 void AnimationTest::gifOfManyColours()
 {
     QImage many(100, 60, QImage::Format_RGB32);
@@ -422,16 +458,16 @@ void AnimationTest::gifOfManyColours()
     few.fill(QColor(0xef, 0xef, 0xef));
     few.setPixel(50, 30, qRgb(0, 0, 128));
     const QList<QImage> frames = {few, many, many, few, few};
-    const Played played = playedGif(written(Format::Gif, frames, {4, 4, 4, 4, 7}, {}, true));
+    const QByteArray file = written(Format::Gif, frames, {4, 4, 4, 4, 7}, {}, true);
+    const Played played = playedGif(file);
     QCOMPARE(played.frames.size(), 5);
     QCOMPARE(played.frames[0], few);
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 100; ++x) {
-            const QRgb in = many.pixel(x, y), out = played.frames[1].pixel(x, y);
-            QVERIFY(qRed(in) == qRed(out) && qGreen(in) == qGreen(out) && std::abs(qBlue(in) - qBlue(out)) <= 1);
-            QVERIFY(qBlue(in) == 101 || in == out);
-        }
-    QCOMPARE(played.frames[2], many);
+    // Measured 1.59.
+    QVERIFY2(meanError(played.frames[1], many) < 2.5, qPrintable(QString::number(meanError(played.frames[1], many))));
+    QVERIFY(differing(played.frames[2], played.frames[1]) <= 1);
+    QVERIFY(meanError(played.frames[2], many) <= meanError(played.frames[1], many));
+    const qsizetype again = written(Format::Gif, frames.mid(0, 3), {4, 4, 4}, {}, true).size();
+    QVERIFY2(again - written(Format::Gif, frames.mid(0, 2), {4, 4}, {}, true).size() < 50, qPrintable(QString::number(again)));
     QCOMPARE(played.frames[3], few);
     QCOMPARE(played.frames[4], few);
     QCOMPARE(played.delays[4], 7);
@@ -443,6 +479,55 @@ void AnimationTest::gifOfManyColours()
         full.setPixel(i % 16, i / 16, qRgb(i, 255 - i, i / 2));
     const QImage turned = full.mirrored(true, true);
     QCOMPARE(playedGif(written(Format::Gif, {full, turned}, {4, 4}, {}, true)).frames.value(1), turned);
+}
+
+void AnimationTest::gifOfTheViewsLooks_data()
+{
+    QTest::addColumn<ViewLook>("look");
+    QTest::addColumn<bool>("section");
+    // The most mean error per channel of any frame, out of 255; 0: every pixel exact. The
+    // surfaces' frames measured 0.084 to 0.107.
+    QTest::addColumn<double>("mostError");
+    QTest::newRow("dots") << ViewLook::dots << false << 0.0;
+    QTest::newRow("surfaces") << ViewLook::surface << false << 0.2;
+    QTest::newRow("section") << ViewLook::surface << true << 0.2;
+}
+
+// The first frames of a turn of three horns: the dots keep their colours to the pixel; the lit
+// surfaces, of more than 256 colours, come back close to them, the first frame whole in one table;
+// the words read back; the same frames give the same file.
+void AnimationTest::gifOfTheViewsLooks()
+{
+    QFETCH(ViewLook, look);
+    QFETCH(bool, section);
+    QFETCH(double, mostError);
+    FrameStyle style{QColor(239, 239, 239), Qt::black, 2, {}};
+    style.look = look;
+    style.section = section;
+    const PictureCurves curves{{1, {20, 15, 10, 5, 3, 8, 45, 45}, 0.75}, {9, {22, 14.5, 8, 6.25, 4, 6, 30, 60}, 0.75}, {12, {18, 12, 9, 4, 5, 4, 45, 45}, 0.75}};
+    const MotionScene scene{curves, std::nullopt, Motion{Turn{}, std::nullopt}, ViewAngles{45, 35}, 1, QSize(160, 120), 1, style};
+    MotionFrames motion(scene);
+    QList<QImage> frames;
+    for (int k = 0; k < 6; ++k) {
+        frames << motion.frame(k);
+        QCOMPARE(colourCount(frames.back()) > 256, mostError > 0);
+    }
+    const AnimationWords words = AnimationWords::of(scene.document());
+    const QByteArray file = written(Format::Gif, frames, QList<int>(frames.size(), 4), words, true);
+
+    const Played played = playedGif(file);
+    QCOMPARE(played.frames.size(), frames.size());
+    QVERIFY(colourCount(played.frames[0]) <= 256);
+    for (qsizetype i = 0; i < frames.size(); ++i) {
+        const double error = meanError(played.frames[i], frames[i]);
+        QVERIFY2(error <= mostError, qPrintable(QStringLiteral("frame %1: %2").arg(i).arg(error)));
+    }
+    const WordsReading reading = wordsOf(Format::Gif, file);
+    QVERIFY2(std::holds_alternative<FileWords>(reading), qPrintable(refusalOf(reading)));
+    const std::optional<QByteArray> &form = std::get<FileWords>(reading).machineForm;
+    QVERIFY(form);
+    QCOMPARE(std::get<PictureDocument>(MachineForm::read(*form)), scene.document());
+    QCOMPARE(written(Format::Gif, frames, QList<int>(frames.size(), 4), words, true), file);
 }
 
 void AnimationTest::damagedAndHostileFiles_data()

@@ -1,8 +1,9 @@
 #pragma once
-// An animated picture file written as its frames come, one at a time: no frame is kept once it is
-// added (the GIF writer keeps what a viewer shows, the WebP encoder the compressed frames until the
-// end, a video's encoder the few frames it looks ahead and the compressed file). GifFile, WebpFile
-// and VideoFile make one for their format.
+// An animated picture file written as its frames come, one at a time: no frame is kept once the
+// next is added (the GIF writer keeps what a viewer shows, and the last frame once one had too
+// many colours, the WebP encoder the compressed frames until the end, a video's encoder the few
+// frames it looks ahead and the compressed file). GifFile, WebpFile and VideoFile make one for
+// their format.
 
 #include <QImage>
 #include <QSize>

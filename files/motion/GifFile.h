@@ -1,8 +1,8 @@
 #pragma once
 // Animated GIF files of the 3D view in motion, written and read with giflib: GIF89a, a loop
 // extension for a motion that loops, a delay for each frame, the words in comments (see
-// GifComments). Each frame's colours are exact; only a frame of more than 256 colours takes the
-// nearest of its most frequent 256.
+// GifComments). A frame of 256 colours or fewer keeps them exactly; one of more, as the lit
+// surfaces draw, is reduced to a table of its own with dithering (see GifQuantizer).
 
 #include "picture/AnimationWords.h"
 #include "files/motion/AnimationWriter.h"

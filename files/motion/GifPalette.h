@@ -1,16 +1,13 @@
 #pragma once
 // A GIF colour table made from a frame's own colours, at most 256, each found again through a
-// small hash: the view draws far fewer, so its frames keep their colours exactly. A region of
-// more keeps its 256 most frequent colours, and every other takes the nearest of them.
+// small hash: the view's dots are drawn in far fewer, so their frames keep their colours exactly.
+// A frame of more takes the table GifQuantizer makes for it.
 
-#include <QRect>
 #include <QRgb>
 #include <array>
 #include <cstdint>
 #include <gif_lib.h>
 #include <memory>
-
-class QImage;
 
 class GifPalette {
 public:
@@ -23,11 +20,6 @@ public:
     int find(QRgb colour) const;
     // The colour's index, the colour added if new; -1 if the table is full.
     int add(QRgb colour);
-
-    // The region's 256 most frequent colours.
-    static GifPalette commonest(const QImage &image, const QRect &region);
-    // The index of the colour nearest to colour, as the eye goes by red, green and blue alike.
-    int nearest(QRgb colour) const;
 
     struct MapFree {
         void operator()(ColorMapObject *map) const { GifFreeMapObject(map); }

@@ -1,26 +1,16 @@
 #include "files/motion/GifComments.h"
 #include "files/motion/GifFile.h"
+#include "files/motion/GifFrameImage.h"
 #include "files/motion/GifGlobalTable.h"
-#include "files/motion/GifPalette.h"
+#include "files/motion/GifQuantizer.h"
 
 #include <QIODevice>
 #include <cstring>
 #include <vector>
 
 namespace {
-// Marks an unchanged pixel among a frame's indices until the transparent index is known; a frame
-// that has unchanged pixels keeps its colours below it.
-constexpr std::uint8_t unchanged = 255;
+constexpr std::uint8_t unchanged = GifFrameImage::unchanged;
 constexpr int longestDelay = 0xFFFF;
-
-// A frame as GIF writes it: the rectangle that changed since the frame before, its pixels as
-// indices into a colour table, and the transparent index for the pixels left as they were.
-struct FrameImage {
-    QRect rect;
-    std::vector<std::uint8_t> indices;
-    GifPalette colours;
-    bool hasUnchanged = false;
-};
 
 class GifWriter final : public AnimationWriter {
 public:
@@ -36,9 +26,12 @@ private:
     bool failedWriting();
     bool start();
     bool putComment(const QByteArray &text);
-    QRect changed(const QImage &frame) const;
+    template<class Rows>
+    QRect changed(const QImage &frame, Rows rows) const;
     bool exact(const QImage &frame, const QRect &rect, bool transparency);
-    void nearest(const QImage &frame, const QRect &rect);
+    bool exactly(const QImage &frame, const QRect &rect);
+    bool prepare(const QImage &frame);
+    bool reduce(const QImage &frame, const QRect &rect);
     bool put(int delay);
 
     QIODevice &m_out;
@@ -48,11 +41,15 @@ private:
     bool m_writeFailed = false;
     // What a viewer shows after the frames so far, a row after another.
     std::vector<QRgb> m_shown;
+    // Whether a frame was reduced; from then on the last frame given, which the shown pixels
+    // stand for where they were reduced. Until then what is shown is the last frame itself.
+    bool m_reduced = false;
+    QImage m_previous;
     // Made from the first frame (see GifGlobalTable), with a transparent index after its colours if
     // there is room.
     GifPalette m_global;
     int m_globalTransparent = -1;
-    FrameImage m_frame;
+    GifFrameImage m_frame;
 };
 
 GifWriter::GifWriter(QIODevice &out, QSize size, const AnimationWords &words, bool loops)
@@ -135,27 +132,26 @@ bool GifWriter::start()
     return putComment(GifComments::wordsComment(m_words)) && putComment(m_words.machineForm);
 }
 
-// The smallest rectangle holding every pixel that differs from what is shown; a frame that
-// changes nothing still needs a pixel to carry its delay.
-QRect GifWriter::changed(const QImage &frame) const
+// The smallest rectangle holding every pixel that differs from rows (row y at rows(y)); a frame
+// that changes nothing still needs a pixel to carry its delay.
+template<class Rows>
+QRect GifWriter::changed(const QImage &frame, Rows rows) const
 {
     const int width = size().width();
-    if (m_shown.empty())
-        return frame.rect();
     int top = -1, bottom = -1, left = width, right = -1;
     for (int y = 0; y < size().height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
-        const QRgb *shown = m_shown.data() + std::size_t(y) * std::size_t(width);
-        if (std::memcmp(row, shown, std::size_t(width) * sizeof(QRgb)) == 0)
+        const QRgb *against = rows(y);
+        if (std::memcmp(row, against, std::size_t(width) * sizeof(QRgb)) == 0)
             continue;
         if (top < 0)
             top = y;
         bottom = y;
         int l = 0;
-        while (row[l] == shown[l])
+        while (row[l] == against[l])
             ++l;
         int r = width - 1;
-        while (row[r] == shown[r])
+        while (row[r] == against[r])
             --r;
         left = std::min(left, l);
         right = std::max(right, r);
@@ -167,7 +163,7 @@ QRect GifWriter::changed(const QImage &frame) const
 // there are too many for one table.
 bool GifWriter::exact(const QImage &frame, const QRect &rect, bool transparency)
 {
-    FrameImage &f = m_frame;
+    GifFrameImage &f = m_frame;
     f.rect = rect;
     f.colours.clear();
     f.hasUnchanged = false;
@@ -201,29 +197,11 @@ bool GifWriter::exact(const QImage &frame, const QRect &rect, bool transparency)
     return true;
 }
 
-// The rectangle in the nearest of its most frequent colours, none transparent.
-void GifWriter::nearest(const QImage &frame, const QRect &rect)
-{
-    FrameImage &f = m_frame;
-    f.rect = rect;
-    f.colours = GifPalette::commonest(frame, rect);
-    f.hasUnchanged = false;
-    f.indices.resize(std::size_t(rect.width()) * std::size_t(rect.height()));
-    std::uint8_t *out = f.indices.data();
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        const QRgb *row = reinterpret_cast<const QRgb *>(frame.constScanLine(y)) + rect.left();
-        for (int x = 0; x < rect.width(); ++x) {
-            const int index = f.colours.find(row[x]);
-            *out++ = std::uint8_t(index >= 0 ? index : f.colours.nearest(row[x]));
-        }
-    }
-}
-
 // The frame's indices written in the global table when it holds all its colours, else in a
 // table of its own; then what is shown follows.
 bool GifWriter::put(int delay)
 {
-    FrameImage &f = m_frame;
+    GifFrameImage &f = m_frame;
     std::array<std::uint8_t, GifPalette::most> toGlobal{};
     bool global = !f.hasUnchanged || m_globalTransparent >= 0;
     for (int i = 0; global && frames() > 0 && i < f.colours.size(); ++i) {
@@ -272,12 +250,43 @@ bool GifWriter::put(int delay)
     return true;
 }
 
+// With a transparent index for the unchanged pixels if it fits, else without.
+bool GifWriter::exactly(const QImage &frame, const QRect &rect)
+{
+    const bool transparency = !m_shown.empty();
+    return exact(frame, rect, transparency) || (transparency && exact(frame, rect, false));
+}
+
+// The frame as it is put: exactly where what changed fits in one table, else reduced. Once a
+// frame is reduced, what is shown differs from the frames wherever they were, and stays where the
+// frames themselves did not change: only what changed since the frame before is drawn again.
+// False if the reduction fails.
+bool GifWriter::prepare(const QImage &frame)
+{
+    if (m_shown.empty())
+        return exactly(frame, frame.rect()) || reduce(frame, frame.rect());
+    const std::size_t width = std::size_t(size().width());
+    const QRect rect = changed(frame, [this, width](int y) { return m_shown.data() + std::size_t(y) * width; });
+    if (exactly(frame, rect))
+        return true;
+    if (m_previous.isNull())
+        return reduce(frame, rect);
+    const QRect moved = changed(frame, [this](int y) { return reinterpret_cast<const QRgb *>(m_previous.constScanLine(y)); });
+    return exactly(frame, moved) || reduce(frame, moved);
+}
+
+bool GifWriter::reduce(const QImage &frame, const QRect &rect)
+{
+    m_reduced = true;
+    return GifQuantizer::reduce(frame, rect, m_frame);
+}
+
 bool GifWriter::encode(const QImage &image, int delayCentiseconds)
 {
-    const QRect rect = changed(image);
-    const bool transparency = !m_shown.empty();
-    if (!exact(image, rect, transparency) && !(transparency && exact(image, rect, false)))
-        nearest(image, rect);
+    if (!prepare(image))
+        return fail(QStringLiteral("libimagequant non è riuscita a ridurre i colori di un fotogramma"));
+    if (m_reduced)
+        m_previous = image;
     if (frames() == 0) {
         m_global = GifGlobalTable::of(m_frame.colours, m_frame.indices);
         m_shown.resize(std::size_t(size().width()) * std::size_t(size().height()));

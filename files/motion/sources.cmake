@@ -4,6 +4,7 @@ target_sources(elica_core PRIVATE
   files/motion/GifFile.h files/motion/GifComments.h files/motion/GifComments.cpp
   files/motion/GifPalette.h files/motion/GifPalette.cpp
   files/motion/GifGlobalTable.h files/motion/GifGlobalTable.cpp
+  files/motion/GifFrameImage.h files/motion/GifQuantizer.h files/motion/GifQuantizer.cpp
   files/motion/GifWriter.cpp files/motion/GifWords.cpp
   files/motion/WebpFile.h files/motion/WebpXmp.h files/motion/WebpXmp.cpp files/motion/WebpWriter.cpp files/motion/WebpWords.cpp
   files/motion/VideoFile.h files/motion/VideoSettings.h files/motion/VideoBounds.h
