@@ -2,7 +2,8 @@
 # The 3D view in motion: A shows the strip and the passo of the fields' curve moves by itself while
 # the drawing screen keeps its picture; "Usa questo valore" types the value into PASSO and AVANTI
 # draws it; "Salva animazione…" saves with its progress, the view usable meanwhile, and a save
-# cancelled leaves nothing; an MP4 too, its progress row coming and going, its boxes read back.
+# cancelled leaves nothing; an MP4 too, its progress row coming and going, its boxes read back; a
+# turn of the lit surface as a GIF and as a WebP.
 # Sourced by run.sh after lib.sh, picture.sh and view.sh.
 # shellcheck disable=SC2086
 
@@ -123,6 +124,25 @@ motion() {
     sleep 0.3
     [[ "$(view_status)" != *anima* ]]
     check "Escape closes the strip" $? "$(view_status)"
+
+    # A turn of the lit surface, from the same dialog, as a GIF and as a WebP, each saying its look.
+    xdotool key s
+    [[ "$(view_status)" == *"; superficie" ]]
+    check "S: the view draws the surface" $? "$(view_status)"
+    save_motion "$saved/superficie.gif" 2
+    wait_for 30 test -s "$saved/superficie.gif"
+    check "a turn of the surface saved as a GIF" $? "" "$(shot root motion-surface-gif)"
+    sleep 0.5
+    expect "the surface's GIF turns in 50 frames" "$(identify "$saved/superficie.gif" 2>/dev/null | wc -l)" 50
+    identify -format '%c' "$saved/superficie.gif[0]" 2>/dev/null | grep -q '^look superficie$'
+    check "the GIF's words say the surface" $? "$(identify -format '%c' "$saved/superficie.gif[0]" 2>/dev/null | grep look)"
+    save_motion "$saved/superficie.webp" 2
+    wait_for 30 test -s "$saved/superficie.webp"
+    check "a turn of the surface saved as a WebP" $? "" "$(shot root motion-surface-webp)"
+    sleep 0.5
+    expect "the surface's WebP turns in 50 frames" "$(webpmux -info "$saved/superficie.webp" 2>/dev/null | sed -n 's/^Number of frames: //p')" 50
+    grep -q -a '^look superficie$' "$saved/superficie.webp"
+    check "the WebP's words say the surface" $? ""
     activate "$FORM4"
     click "$FORM4" $F4_ESCI
     wait_exit 10
