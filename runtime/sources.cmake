@@ -25,5 +25,6 @@ target_sources(elica_core PRIVATE
   runtime/Screen.h runtime/Screen.cpp
   runtime/ProgramIcon.h runtime/ProgramIcon.cpp
   runtime/Single.h runtime/Single.cpp
+  runtime/PrivateModule.h runtime/PrivateModule.cpp
   runtime/SinglePrecision.h
 )

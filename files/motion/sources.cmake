@@ -7,9 +7,7 @@ target_sources(elica_core PRIVATE
   files/motion/GifFrameImage.h files/motion/GifQuantizer.h files/motion/GifQuantizer.cpp
   files/motion/GifWriter.cpp files/motion/GifWords.cpp
   files/motion/WebpFile.h files/motion/WebpXmp.h files/motion/WebpXmp.cpp files/motion/WebpWriter.cpp files/motion/WebpWords.cpp
-  files/motion/VideoFile.h files/motion/VideoSettings.h files/motion/VideoBounds.h
-  files/motion/VideoRefusals.h files/motion/VideoRefusals.cpp files/motion/FfmpegLog.h files/motion/FfmpegLog.cpp
-  files/motion/VideoMemory.h files/motion/VideoMemory.cpp files/motion/VideoInput.h files/motion/VideoInput.cpp
+  files/motion/VideoFile.h files/motion/VideoFile.cpp files/motion/VideoModule.h files/motion/VideoBounds.h
+  files/motion/VideoRefusals.h files/motion/VideoRefusals.cpp
   files/motion/Mp4Walk.h files/motion/Mp4Walk.cpp files/motion/WebmWalk.h files/motion/WebmWalk.cpp
-  files/motion/VideoWriter.cpp files/motion/VideoWords.cpp
 )

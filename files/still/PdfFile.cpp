@@ -3,33 +3,15 @@
 #include "files/still/StillFiles.h"
 #include "picture/MachineForm.h"
 #include "picture/Picture.h"
+#include "runtime/PrivateModule.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace {
 constexpr int logicalDpi = 96;
-
-// Beside the program (as it is built), or where the package puts it.
-PdfModule::InfoReader loadedReader()
-{
-    static QLibrary module;
-    static const PdfModule::InfoReader reader = [] {
-        const QDir programs(QCoreApplication::applicationDirPath());
-        for (const QString &folder : {QStringLiteral("."), QStringLiteral(ELICA_PDF_MODULE_DIR)}) {
-            module.setFileName(programs.filePath(folder + QLatin1Char('/') + QLatin1String(PdfModule::fileName)));
-            if (module.load())
-                return reinterpret_cast<PdfModule::InfoReader>(module.resolve(PdfModule::infoReaderName));
-        }
-        return PdfModule::InfoReader(nullptr);
-    }();
-    return reader;
-}
 }
 
 bool StillFiles::isPdf(const QByteArray &head)
@@ -62,7 +44,7 @@ QByteArray StillFiles::pdf(const Picture &picture, const WordKeys &keys)
 
 WordsReading StillFiles::pdfWords(QIODevice &device, const WordKeys &keys)
 {
-    const PdfModule::InfoReader read = loadedReader();
+    static const auto read = reinterpret_cast<PdfModule::InfoReader>(PrivateModule::resolve(PdfModule::fileName, PdfModule::infoReaderName));
     if (!read)
         return QStringLiteral("manca il modulo che legge i PDF (%1)").arg(QLatin1String(PdfModule::fileName));
     const QStringList names = {QString::fromLatin1(keys.form), QString::fromLatin1(keys.maker), QString::fromLatin1(keys.description)};

@@ -1,9 +1,6 @@
+#include "files/motion/VideoEncoder.h"
 #include "curve/Motion.h"
-#include "files/motion/AnimationBounds.h"
 #include "files/motion/FfmpegLog.h"
-#include "files/motion/VideoFile.h"
-#include "files/motion/VideoMemory.h"
-#include "files/motion/VideoSettings.h"
 
 #include <QIODevice>
 #include <cstring>
@@ -16,22 +13,6 @@ extern "C" {
 }
 
 namespace {
-struct MuxerFree {
-    void operator()(AVFormatContext *muxer) const { avformat_free_context(muxer); }
-};
-struct EncoderFree {
-    void operator()(AVCodecContext *encoder) const { avcodec_free_context(&encoder); }
-};
-struct ScalerFree {
-    void operator()(SwsContext *scaler) const { sws_freeContext(scaler); }
-};
-struct FrameFree {
-    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
-};
-struct PacketFree {
-    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
-};
-
 // A dictionary of options, and which of them nobody took.
 class Options {
 public:
@@ -53,56 +34,51 @@ private:
 // Every frame is a moment of a motion at 25 a second; the encoder counts in hundredths, the unit
 // of each frame's delay, so that a longer frame lasts as long as it should.
 constexpr AVRational centiseconds{1, 100};
-
-class VideoWriter final : public AnimationWriter {
-public:
-    VideoWriter(QIODevice &out, QSize size, const AnimationWords &words, QRgb background, const WordKeys &keys,
-                const VideoSettings::Encoding &encoding, const char *name);
-
-private:
-    bool encode(const QImage &frame, int delayCentiseconds) override;
-    bool close() override;
-
-    void start(const AnimationWords &words, const WordKeys &keys, const VideoSettings::Encoding &encoding);
-    bool openEncoder(const VideoSettings::Encoding &encoding);
-    // The frame with its odd width or height made even by the background.
-    QImage padded(const QImage &frame) const;
-    // Takes what the encoder has ready to the muxer.
-    bool drain();
-    bool libraryFailed(const char *what);
-    bool frameFailed();
-
-    QIODevice &m_out;
-    const char *m_name;
-    QRgb m_background;
-    QSize m_padded;
-    VideoMemory m_memory;
-    std::unique_ptr<AVFormatContext, MuxerFree> m_muxer;
-    std::unique_ptr<AVCodecContext, EncoderFree> m_encoder;
-    std::unique_ptr<SwsContext, ScalerFree> m_scaler;
-    std::unique_ptr<AVFrame, FrameFree> m_frame;
-    std::unique_ptr<AVPacket, PacketFree> m_packet;
-    AVStream *m_stream = nullptr;
-    std::int64_t m_time = 0;
-    // The delay of each frame still in the encoder, by its time: its packet lasts as long.
-    std::map<std::int64_t, int> m_delays;
-};
-
-VideoWriter::VideoWriter(QIODevice &out, QSize size, const AnimationWords &words, QRgb background, const WordKeys &keys,
-                         const VideoSettings::Encoding &encoding, const char *name)
-    : AnimationWriter(size), m_out(out), m_name(name), m_background(background | 0xFF000000u),
-      m_padded((size.width() + 1) & ~1, (size.height() + 1) & ~1)
-{
-    FfmpegLog::silence();
-    if (size.width() < 1 || size.height() < 1 || m_padded.width() > AnimationBounds::largestSide
-        || m_padded.height() > AnimationBounds::largestSide) {
-        fail(QStringLiteral("un video %1 non può avere le dimensioni %2 × %3").arg(QLatin1String(name)).arg(size.width()).arg(size.height()));
-        return;
-    }
-    start(words, keys, encoding);
 }
 
-void VideoWriter::start(const AnimationWords &words, const WordKeys &keys, const VideoSettings::Encoding &encoding)
+void MuxerFree::operator()(AVFormatContext *muxer) const
+{
+    avformat_free_context(muxer);
+}
+
+void EncoderFree::operator()(AVCodecContext *encoder) const
+{
+    avcodec_free_context(&encoder);
+}
+
+void ScalerFree::operator()(SwsContext *scaler) const
+{
+    sws_freeContext(scaler);
+}
+
+void FrameFree::operator()(AVFrame *frame) const
+{
+    av_frame_free(&frame);
+}
+
+void PacketFree::operator()(AVPacket *packet) const
+{
+    av_packet_free(&packet);
+}
+
+VideoEncoder::VideoEncoder(QIODevice &out, QSize padded, const Tags &tags, QRgb background, const VideoSettings::Encoding &encoding,
+                           const char *name)
+    : m_out(out), m_name(name), m_background(background | 0xFF000000u), m_padded(padded)
+{
+    FfmpegLog::silence();
+    start(tags, encoding);
+}
+
+VideoEncoder::~VideoEncoder() = default;
+
+bool VideoEncoder::fail(const QString &why)
+{
+    if (m_error.isEmpty())
+        m_error = why;
+    return false;
+}
+
+void VideoEncoder::start(const Tags &tags, const VideoSettings::Encoding &encoding)
 {
     AVFormatContext *muxer = nullptr;
     avformat_alloc_output_context2(&muxer, nullptr, encoding.muxer, nullptr);
@@ -123,14 +99,9 @@ void VideoWriter::start(const AnimationWords &words, const WordKeys &keys, const
     m_stream->time_base = centiseconds;
     m_stream->avg_frame_rate = m_encoder->framerate;
     // Words left empty are not written at all.
-    const auto tag = [muxer](const char *key, const QByteArray &value) {
+    for (const auto &[key, value] : tags)
         if (!value.isEmpty())
             av_dict_set(&muxer->metadata, key, value.constData(), 0);
-    };
-    tag(keys.title, words.title.toUtf8());
-    tag(keys.maker, words.maker.toUtf8());
-    tag(keys.description, words.description.toUtf8());
-    tag(keys.form, words.machineForm);
     Options options(encoding.muxerOptions);
     if (avformat_write_header(muxer, options.get()) < 0 || !options.allTaken()) {
         libraryFailed("preparare");
@@ -154,7 +125,7 @@ void VideoWriter::start(const AnimationWords &words, const WordKeys &keys, const
         libraryFailed("preparare");
 }
 
-bool VideoWriter::openEncoder(const VideoSettings::Encoding &encoding)
+bool VideoEncoder::openEncoder(const VideoSettings::Encoding &encoding)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name(encoding.encoder);
     if (!codec)
@@ -181,7 +152,7 @@ bool VideoWriter::openEncoder(const VideoSettings::Encoding &encoding)
     return true;
 }
 
-QImage VideoWriter::padded(const QImage &frame) const
+QImage VideoEncoder::padded(const QImage &frame) const
 {
     if (frame.size() == m_padded)
         return frame;
@@ -192,8 +163,11 @@ QImage VideoWriter::padded(const QImage &frame) const
     return image;
 }
 
-bool VideoWriter::encode(const QImage &frame, int delayCentiseconds)
+bool VideoEncoder::encode(const QImage &frame, int delayCentiseconds)
 {
+    if (failed())
+        return false;
+    ++m_frames;
     const QImage image = padded(frame);
     if (av_frame_make_writable(m_frame.get()) < 0)
         return frameFailed();
@@ -208,7 +182,7 @@ bool VideoWriter::encode(const QImage &frame, int delayCentiseconds)
     return drain();
 }
 
-bool VideoWriter::drain()
+bool VideoEncoder::drain()
 {
     for (;;) {
         const int received = avcodec_receive_packet(m_encoder.get(), m_packet.get());
@@ -227,8 +201,10 @@ bool VideoWriter::drain()
     }
 }
 
-bool VideoWriter::close()
+bool VideoEncoder::finish()
 {
+    if (failed())
+        return false;
     if (avcodec_send_frame(m_encoder.get(), nullptr) < 0 || !drain())
         return libraryFailed("comprimere");
     if (av_write_trailer(m_muxer.get()) < 0)
@@ -240,25 +216,12 @@ bool VideoWriter::close()
 }
 
 // "FFmpeg non è riuscito a comprimere il video MP4": what failed is in the verb.
-bool VideoWriter::libraryFailed(const char *what)
+bool VideoEncoder::libraryFailed(const char *what)
 {
     return fail(QStringLiteral("FFmpeg non è riuscito a %1 il video %2").arg(QLatin1String(what), QLatin1String(m_name)));
 }
 
-bool VideoWriter::frameFailed()
+bool VideoEncoder::frameFailed()
 {
-    return fail(QStringLiteral("FFmpeg non è riuscito a comprimere il fotogramma %1").arg(frames() + 1));
-}
-}
-
-std::unique_ptr<AnimationWriter> VideoFile::mp4Writer(QIODevice &out, QSize size, const AnimationWords &words, QRgb background,
-                                                      const WordKeys &keys)
-{
-    return std::make_unique<VideoWriter>(out, size, words, background, keys, VideoSettings::mp4, "MP4");
-}
-
-std::unique_ptr<AnimationWriter> VideoFile::webmWriter(QIODevice &out, QSize size, const AnimationWords &words, QRgb background,
-                                                       const WordKeys &keys)
-{
-    return std::make_unique<VideoWriter>(out, size, words, background, keys, VideoSettings::webm, "WebM");
+    return fail(QStringLiteral("FFmpeg non è riuscito a comprimere il fotogramma %1").arg(m_frames));
 }
