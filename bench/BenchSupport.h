@@ -9,6 +9,9 @@
 #include "runtime/Single.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -44,8 +47,8 @@ inline PictureCurves benchCurves(int count)
     return curves;
 }
 
-// The program's command that saves a full turn of the curves to path, at size.
-inline QStringList turnExport(const QString &path, QSize size, int curves)
+// The program's command that saves a full turn of the curves to path, at size, with more options.
+inline QStringList turnExport(const QString &path, QSize size, int curves, const QStringList &more = {})
 {
     QStringList arguments{QStringLiteral(ELICA_BINARY), "--export", path, "--turn", "--size",
                           QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
@@ -53,7 +56,7 @@ inline QStringList turnExport(const QString &path, QSize size, int curves)
         arguments << "--curve" << QStringLiteral("%1;%2;%3;%4;%5;%6;%7;%8")
                                       .arg(curve.values.a).arg(curve.values.b).arg(curve.values.c).arg(curve.values.d)
                                       .arg(curve.values.ratio).arg(curve.values.step).arg(curve.values.alpha).arg(curve.values.beta);
-    return arguments;
+    return arguments + more;
 }
 
 // The peak resident memory of a command, in KiB, as the kernel counts it for the child; none if
@@ -79,4 +82,20 @@ inline std::optional<long> peakKiB(const QStringList &arguments)
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return usage.ru_maxrss;
+}
+
+// The command that saves a full turn of 10 curves at 2560 x 1440 to a file of this extension: its
+// peak resident memory, in the counter peakMiB.
+inline void countTurnPeak(benchmark::State &state, const QString &extension, const QStringList &more = {})
+{
+    QTemporaryDir folder;
+    const QStringList arguments = turnExport(folder.filePath(QStringLiteral("grande.") + extension), QSize(2560, 1440), 10, more);
+    long peak = 0;
+    for (auto _ : state) {
+        const std::optional<long> used = peakKiB(arguments);
+        if (!used)
+            state.SkipWithError("the command failed");
+        peak = std::max(peak, used.value_or(0));
+    }
+    state.counters["peakMiB"] = double(peak) / 1024;
 }

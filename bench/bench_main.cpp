@@ -61,7 +61,8 @@ public:
             videoRatio("saveVideo/" + format + "/turn72/10", "ffmpeg/" + format + "/turn72/10");
             sizeRatio("saveVideo/" + format + "/turn72/10", "saveVideo/gif/turn72/10", "the GIF of the same turn");
         }
-        for (const std::string measure : {"saveAnimationMemory/gif/turn72/2560x1440", "saveVideoMemory/mp4/turn72/2560x1440"})
+        for (const std::string measure : {"saveAnimationMemory/gif/turn72/2560x1440", "saveAnimationMemory/gif/turn72/2560x1440/surface",
+                                          "saveVideoMemory/mp4/turn72/2560x1440", "saveVideoMemory/webm/turn72/2560x1440"})
             if (const auto peak = m_counters.find(measure + " peakMiB"); peak != m_counters.end())
                 std::printf("%-20s peak %.1f MiB resident\n", measure.c_str(), peak->second);
     }

@@ -19,7 +19,6 @@
 
 namespace {
 const QSize animationSize(853, 683);
-const QSize largeAnimation(2560, 1440);
 
 FrameStyle style(ViewLook look = ViewLook::dots)
 {
@@ -177,18 +176,13 @@ static void sweepStep(benchmark::State &state)
 }
 BENCHMARK(sweepStep)->Arg(20)->Unit(benchmark::kMillisecond);
 
-// The command that saves a full turn of 10 curves at 2560 x 1440: its peak resident memory.
-static void saveAnimationMemory(benchmark::State &state)
+// The command that saves a full turn of 10 curves at 2560 x 1440 as a GIF, in the dots and as
+// surfaces: its peak resident memory.
+static void saveAnimationMemory(benchmark::State &state, const QStringList &look)
 {
-    QTemporaryDir folder;
-    const QStringList arguments = turnExport(folder.filePath(QStringLiteral("grande.gif")), largeAnimation, 10);
-    long peak = 0;
-    for (auto _ : state) {
-        const std::optional<long> used = peakKiB(arguments);
-        if (!used)
-            state.SkipWithError("the command failed");
-        peak = std::max(peak, used.value_or(0));
-    }
-    state.counters["peakMiB"] = double(peak) / 1024;
+    countTurnPeak(state, QStringLiteral("gif"), look);
 }
-BENCHMARK(saveAnimationMemory)->Name("saveAnimationMemory/gif/turn72/2560x1440")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK_CAPTURE(saveAnimationMemory, dots, QStringList())
+    ->Name("saveAnimationMemory/gif/turn72/2560x1440")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK_CAPTURE(saveAnimationMemory, surface, QStringList{"--view", "45,35.26", "--look", "superficie"})
+    ->Name("saveAnimationMemory/gif/turn72/2560x1440/surface")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

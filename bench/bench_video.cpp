@@ -15,7 +15,6 @@
 
 namespace {
 const QSize videoSize(1280, 720);
-const QSize largeVideo(2560, 1440);
 
 // The richest look the view draws, which the goals of size and quality are set for: the lit
 // surfaces with their dots on them, smooth as a saved frame is.
@@ -149,16 +148,7 @@ BENCHMARK_CAPTURE(ffmpegVideo, webm, PictureFormats::Format::Webm)
 // memory.
 static void saveVideoMemory(benchmark::State &state, const char *extension)
 {
-    QTemporaryDir folder;
-    const QStringList arguments = turnExport(folder.filePath(QStringLiteral("grande.") + QLatin1String(extension)), largeVideo, 10);
-    long peak = 0;
-    for (auto _ : state) {
-        const std::optional<long> used = peakKiB(arguments);
-        if (!used)
-            state.SkipWithError("the command failed");
-        peak = std::max(peak, used.value_or(0));
-    }
-    state.counters["peakMiB"] = double(peak) / 1024;
+    countTurnPeak(state, QLatin1String(extension));
 }
 BENCHMARK_CAPTURE(saveVideoMemory, mp4, "mp4")
     ->Name("saveVideoMemory/mp4/turn72/2560x1440")->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
