@@ -7,7 +7,9 @@
 #include "drawing/Form4.h"
 #include "parameters/Form3.h"
 #include "runtime/Single.h"
+#include "view3d/AnimationSave.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -82,6 +84,20 @@ inline std::optional<long> peakKiB(const QStringList &arguments)
     if (wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return usage.ru_maxrss;
+}
+
+// The whole save of a motion as "Salva animazione…" makes it (frames drawn, encoded and written)
+// into folder, in the format, as often as the bench asks; the file's size goes into the counter
+// bytes. The file's path.
+inline QString timedSave(benchmark::State &state, const MotionScene &scene, const QTemporaryDir &folder, PictureFormats::Format format)
+{
+    const PictureFormats::Entry &entry = PictureFormats::of(format);
+    const QString path = folder.filePath(QStringLiteral("giro.") + QLatin1String(entry.extension));
+    for (auto _ : state)
+        if (const std::optional<QString> failure = AnimationSave::write(scene, path, entry).failure)
+            state.SkipWithError(qPrintable(*failure));
+    state.counters["bytes"] = double(QFileInfo(path).size());
+    return path;
 }
 
 // The command that saves a full turn of 10 curves at 2560 x 1440 to a file of this extension: its

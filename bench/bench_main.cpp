@@ -49,7 +49,8 @@ public:
                           tool);
         // The lit surfaces' turn, of thousands of colours, beside ImageMagick's reduction of them.
         for (const std::string curves : {"1", "10"})
-            errorRatio("saveAnimation/gif/turn72/surface/" + curves, "convert/gif/turn72/surface/" + curves, "convert");
+            qualityRatio("saveAnimation/gif/turn72/surface/" + curves, "convert/gif/turn72/surface/" + curves, "convert", "error",
+                         "mean error per channel");
         ratio("sweepStep/20", "turnFrame_drawPointsLimit/20", "the drawPoints limit of 20 curves");
         // The lit surfaces cost at most half llvmpipe's frame, and the section a tenth more.
         for (const std::string curves : {"1", "10"})
@@ -58,7 +59,8 @@ public:
         ratio("sectionFrame/10", "surfaceFrame/10", "surfaceFrame/10");
         // Videos beside ffmpeg making the same file with the same settings, and beside the GIF.
         for (const std::string format : {"mp4", "webm"}) {
-            videoRatio("saveVideo/" + format + "/turn72/10", "ffmpeg/" + format + "/turn72/10");
+            qualityRatio("saveVideo/" + format + "/turn72/10", "ffmpeg/" + format + "/turn72/10", "ffmpeg", "psnr",
+                         "dB at the worst frame");
             sizeRatio("saveVideo/" + format + "/turn72/10", "saveVideo/gif/turn72/10", "the GIF of the same turn");
         }
         for (const std::string measure : {"saveAnimationMemory/gif/turn72/2560x1440", "saveAnimationMemory/gif/turn72/2560x1440/surface",
@@ -112,8 +114,10 @@ private:
                         *measured / *limit, tool, bytes->second / toolBytes->second, *measured, *limit, bytes->second, toolBytes->second);
     }
 
-    // Time, size and mean colour error of the frames against another program's making the same file.
-    void errorRatio(const std::string &measure, const std::string &yardstick, const char *tool) const
+    // Time, size and a measure of the frames' quality (the counter of that name, in that unit)
+    // against another program's making the same file.
+    void qualityRatio(const std::string &measure, const std::string &yardstick, const char *tool, const char *quality,
+                      const char *unit) const
     {
         const double *measured = time(measure);
         const double *limit = time(yardstick);
@@ -122,30 +126,12 @@ private:
             return found == m_counters.end() ? std::nullopt : std::optional(found->second);
         };
         const auto bytes = counter(measure + " bytes"), toolBytes = counter(yardstick + " bytes");
-        const auto error = counter(measure + " error"), toolError = counter(yardstick + " error");
-        if (measured && limit && bytes && toolBytes && error && toolError)
-            std::printf("%-20s %.2fx %s time, %.2fx its size, %.2fx its error (%.0f ms against %.0f ms, %.0f against %.0f bytes, "
-                        "%.3f against %.3f mean error per channel)\n",
-                        measure.c_str(), *measured / *limit, tool, *bytes / *toolBytes, *error / *toolError, *measured, *limit, *bytes,
-                        *toolBytes, *error, *toolError);
-    }
-
-    // Time, size and lowest PSNR of a frame against ffmpeg's making the same video.
-    void videoRatio(const std::string &measure, const std::string &yardstick) const
-    {
-        const double *measured = time(measure);
-        const double *limit = time(yardstick);
-        const auto counter = [this](const std::string &name) {
-            const auto found = m_counters.find(name);
-            return found == m_counters.end() ? std::nullopt : std::optional(found->second);
-        };
-        const auto bytes = counter(measure + " bytes"), toolBytes = counter(yardstick + " bytes");
-        const auto psnr = counter(measure + " psnr"), toolPsnr = counter(yardstick + " psnr");
-        if (measured && limit && bytes && toolBytes && psnr && toolPsnr)
-            std::printf("%-20s %.2fx ffmpeg time, %.2fx its size, %.3fx its PSNR (%.0f ms against %.0f ms, %.0f against %.0f bytes, "
-                        "%.2f against %.2f dB at the worst frame)\n",
-                        measure.c_str(), *measured / *limit, *bytes / *toolBytes, *psnr / *toolPsnr, *measured, *limit, *bytes,
-                        *toolBytes, *psnr, *toolPsnr);
+        const auto mine = counter(measure + ' ' + quality), theirs = counter(yardstick + ' ' + quality);
+        if (measured && limit && bytes && toolBytes && mine && theirs)
+            std::printf("%-20s %.2fx %s time, %.2fx its size, %.3fx its %s (%.0f ms against %.0f ms, %.0f against %.0f bytes, "
+                        "%.3f against %.3f %s)\n",
+                        measure.c_str(), *measured / *limit, tool, *bytes / *toolBytes, *mine / *theirs, quality, *measured, *limit,
+                        *bytes, *toolBytes, *mine, *theirs, unit);
     }
 
     void sizeRatio(const std::string &measure, const std::string &yardstick, const char *what) const

@@ -108,14 +108,8 @@ void timeTool(benchmark::State &state, const QString &tool, const QStringList &a
 static void saveAnimation(benchmark::State &state, PictureFormats::Format format, ViewLook look)
 {
     const int curves = int(state.range(0));
-    const MotionScene scene = turnOf(curves, look);
     QTemporaryDir folder;
-    const PictureFormats::Entry &entry = PictureFormats::of(format);
-    const QString path = folder.filePath(QStringLiteral("giro.") + QLatin1String(entry.extension));
-    for (auto _ : state)
-        if (const std::optional<QString> failure = AnimationSave::write(scene, path, entry).failure)
-            state.SkipWithError(qPrintable(*failure));
-    state.counters["bytes"] = double(QFileInfo(path).size());
+    const QString path = timedSave(state, turnOf(curves, look), folder, format);
     if (look != ViewLook::dots)
         countError(state, path, curves);
 }

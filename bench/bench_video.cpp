@@ -100,15 +100,9 @@ QStringList ffmpegArguments(const PictureFormats::Entry &entry, const VideoSetti
 static void saveVideo(benchmark::State &state, PictureFormats::Format format)
 {
     const int curves = int(state.range(0));
-    const MotionScene scene = turnOf(curves);
     QTemporaryDir folder;
-    const PictureFormats::Entry &entry = PictureFormats::of(format);
-    const QString path = folder.filePath(QStringLiteral("giro.") + QLatin1String(entry.extension));
-    for (auto _ : state)
-        if (const std::optional<QString> failure = AnimationSave::write(scene, path, entry).failure)
-            state.SkipWithError(qPrintable(*failure));
-    state.counters["bytes"] = double(QFileInfo(path).size());
-    if (entry.format != PictureFormats::Format::Gif)
+    const QString path = timedSave(state, turnOf(curves), folder, format);
+    if (format != PictureFormats::Format::Gif)
         countPsnr(state, path, curves);
 }
 BENCHMARK_CAPTURE(saveVideo, mp4, PictureFormats::Format::Mp4)
