@@ -84,6 +84,7 @@ QStringList ffmpegArguments(const PictureFormats::Entry &entry, const VideoSetti
                           "-colorspace", "bt709", "-color_primaries", "bt709", "-color_trc", "bt709", "-c:v", encoding.encoder};
     for (const VideoSettings::Option &option : encoding.encoderOptions)
         arguments << QStringLiteral("-%1:v").arg(QLatin1String(option.name)) << QLatin1String(option.value);
+    arguments << "-crf:v" << QLatin1String(richestLook().look == ViewLook::dots ? encoding.dotsQuality : encoding.surfacesQuality);
     for (const VideoSettings::Option &option : encoding.muxerOptions)
         arguments << QStringLiteral("-%1").arg(QLatin1String(option.name)) << QLatin1String(option.value);
     const AnimationWords words = AnimationWords::of(turnOf(curves).document());

@@ -10,7 +10,7 @@ AnimationWords AnimationWords::of(const PictureDocument &document)
     QString description = PictureWords::description(document);
     if (document.motion)
         description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + MotionWords::caption(*document.motion);
-    return {PictureWords::title(), PictureWords::maker(), description, MachineForm::write(document)};
+    return {PictureWords::title(), PictureWords::maker(), description, MachineForm::write(document), document.look};
 }
 
 QString MotionWords::caption(const Motion &motion)

@@ -1,7 +1,8 @@
 #pragma once
 // What an animated picture file says of itself beside its frames: the picture's title, the
 // program, a description (the curves, the 3D view's angles and the motion, a line each) and the
-// exact machine form of the document, motion included.
+// exact machine form of the document, motion included; and the look its frames are drawn in,
+// which a writer that compresses them chooses its quality by.
 
 #include "curve/PictureDocument.h"
 
@@ -13,6 +14,7 @@ struct AnimationWords {
     QString maker;
     QString description;
     QByteArray machineForm;
+    ViewLook look = ViewLook::dots;
 
     static AnimationWords of(const PictureDocument &document);
 };

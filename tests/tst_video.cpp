@@ -33,10 +33,13 @@ const PictureCurves threeCurves{firstCurve, {9, {22, 14.5, 8, 6.25, 4, 1.5, 30, 
 // A turn of a second: 25 frames.
 const Motion shortTurn{Turn{1}, std::nullopt};
 
-// The view's frames: a few curves of small coloured dots on a plain background.
-MotionScene dotScene(QSize size, QRgb background)
+// The view's frames: a few curves of small coloured dots on a plain background, or their lit
+// surfaces with the dots on them.
+MotionScene viewScene(QSize size, QRgb background, Look look)
 {
-    return {threeCurves, std::nullopt, shortTurn, ViewAngles{45, 35}, 1, size, 1, {QColor(background), Qt::black, 2, {}}};
+    FrameStyle style{QColor(background), Qt::black, 2, {}};
+    style.look = look == Look::Dots ? ViewLook::dots : ViewLook::surfaceAndDots;
+    return {threeCurves, std::nullopt, shortTurn, ViewAngles{45, 35}, 1, size, 1, style};
 }
 
 // As lit surfaces look: overlapping soft gradients of several colours, moving from frame to frame.
@@ -287,8 +290,8 @@ void VideoTest::playedBack_data()
     }
 }
 
-// The dots are saved as the view saves them, on a background of the view's that pads an odd
-// size; the shaded frames straight through the format's writer, on its default background.
+// The view's turn saved as the view saves it, on a background of the view's that pads an odd size:
+// the dots, and the surfaces, which the writer takes with its higher quality.
 void VideoTest::playedBack()
 {
     QFETCH(Format, format);
@@ -298,23 +301,12 @@ void VideoTest::playedBack()
     const PictureFormats::Entry &entry = PictureFormats::of(format);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("giro.") + QLatin1String(entry.extension));
-    const QRgb background = look == Look::Dots ? qRgb(20, 40, 160) : qRgb(255, 255, 255);
-    PictureDocument document{threeCurves, ViewAngles{45, 35}, shortTurn};
-    QImage source;
-    if (look == Look::Dots) {
-        const MotionScene scene = dotScene(size, background);
-        document = scene.document();
-        const AnimationSave::Outcome outcome = AnimationSave::write(scene, path, entry);
-        QVERIFY2(!outcome.failure, qPrintable(outcome.failure.value_or(QString())));
-        source = MotionFrames(scene).frame(0);
-    } else {
-        QList<QImage> frames;
-        for (int k = 0; k < shortTurn.frames(); ++k)
-            frames << shadedFrame(size, k);
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(written(format, frames, AnimationWords::of(document))) > 0);
-        source = frames[0];
-    }
+    const QRgb background = look == Look::Dots ? qRgb(20, 40, 160) : qRgb(239, 239, 239);
+    const MotionScene scene = viewScene(size, background, look);
+    const PictureDocument document = scene.document();
+    const AnimationSave::Outcome outcome = AnimationSave::write(scene, path, entry);
+    QVERIFY2(!outcome.failure, qPrintable(outcome.failure.value_or(QString())));
+    const QImage source = MotionFrames(scene).frame(0);
     QFile in(path);
     QVERIFY(in.open(QIODevice::ReadOnly));
     const QByteArray file = in.readAll();

@@ -24,6 +24,7 @@ public:
     ~Options() { av_dict_free(&m_dictionary); }
     Options(const Options &) = delete;
     Options &operator=(const Options &) = delete;
+    void set(const char *name, const char *value) { av_dict_set(&m_dictionary, name, value, 0); }
     AVDictionary **get() { return &m_dictionary; }
     bool allTaken() const { return av_dict_count(m_dictionary) == 0; }
 
@@ -61,12 +62,12 @@ void PacketFree::operator()(AVPacket *packet) const
     av_packet_free(&packet);
 }
 
-VideoEncoder::VideoEncoder(QIODevice &out, QSize padded, const Tags &tags, QRgb background, const VideoSettings::Encoding &encoding,
-                           const char *name)
+VideoEncoder::VideoEncoder(QIODevice &out, QSize padded, const Tags &tags, QRgb background, bool shaded,
+                           const VideoSettings::Encoding &encoding, const char *name)
     : m_out(out), m_name(name), m_background(background | 0xFF000000u), m_padded(padded)
 {
     FfmpegLog::silence();
-    start(tags, encoding);
+    start(tags, shaded, encoding);
 }
 
 VideoEncoder::~VideoEncoder() = default;
@@ -78,7 +79,7 @@ bool VideoEncoder::fail(const QString &why)
     return false;
 }
 
-void VideoEncoder::start(const Tags &tags, const VideoSettings::Encoding &encoding)
+void VideoEncoder::start(const Tags &tags, bool shaded, const VideoSettings::Encoding &encoding)
 {
     AVFormatContext *muxer = nullptr;
     avformat_alloc_output_context2(&muxer, nullptr, encoding.muxer, nullptr);
@@ -89,7 +90,7 @@ void VideoEncoder::start(const Tags &tags, const VideoSettings::Encoding &encodi
         libraryFailed("preparare");
         return;
     }
-    if (!openEncoder(encoding))
+    if (!openEncoder(encoding, shaded))
         return;
     m_stream = avformat_new_stream(muxer, nullptr);
     if (!m_stream || avcodec_parameters_from_context(m_stream->codecpar, m_encoder.get()) < 0) {
@@ -125,7 +126,7 @@ void VideoEncoder::start(const Tags &tags, const VideoSettings::Encoding &encodi
         libraryFailed("preparare");
 }
 
-bool VideoEncoder::openEncoder(const VideoSettings::Encoding &encoding)
+bool VideoEncoder::openEncoder(const VideoSettings::Encoding &encoding, bool shaded)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name(encoding.encoder);
     if (!codec)
@@ -147,6 +148,7 @@ bool VideoEncoder::openEncoder(const VideoSettings::Encoding &encoding)
     if (m_muxer->oformat->flags & AVFMT_GLOBALHEADER)
         encoder.flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     Options options(encoding.encoderOptions);
+    options.set("crf", shaded ? encoding.surfacesQuality : encoding.dotsQuality);
     if (avcodec_open2(&encoder, codec, options.get()) < 0 || !options.allTaken())
         return libraryFailed("preparare");
     return true;

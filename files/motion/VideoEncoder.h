@@ -48,7 +48,8 @@ public:
 
     // padded: the frames' size made even, which a smaller frame is filled up to with the
     // background; name as messages say the format ("MP4").
-    VideoEncoder(QIODevice &out, QSize padded, const Tags &tags, QRgb background, const VideoSettings::Encoding &encoding,
+    // shaded: the frames are of the lit surfaces, which take the encoding's higher quality.
+    VideoEncoder(QIODevice &out, QSize padded, const Tags &tags, QRgb background, bool shaded, const VideoSettings::Encoding &encoding,
                  const char *name);
     ~VideoEncoder();
     VideoEncoder(const VideoEncoder &) = delete;
@@ -62,8 +63,8 @@ public:
     QString error() const { return m_error; }
 
 private:
-    void start(const Tags &tags, const VideoSettings::Encoding &encoding);
-    bool openEncoder(const VideoSettings::Encoding &encoding);
+    void start(const Tags &tags, bool shaded, const VideoSettings::Encoding &encoding);
+    bool openEncoder(const VideoSettings::Encoding &encoding, bool shaded);
     // The frame with its odd width or height made even by the background.
     QImage padded(const QImage &frame) const;
     // Takes what the encoder has ready to the muxer.

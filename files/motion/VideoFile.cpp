@@ -60,7 +60,7 @@ public:
                                      {keys.description, words.description.toUtf8()},
                                      {keys.form, words.machineForm}};
         QString why;
-        m_encoder = m_module->open(container.id, &out, padded, &tags, background, &why);
+        m_encoder = m_module->open(container.id, &out, padded, &tags, background, words.look != ViewLook::dots, &why);
         if (!m_encoder)
             fail(why);
     }

@@ -24,10 +24,10 @@ VideoEncoder *encoderOf(void *encoder)
     return static_cast<VideoEncoder *>(encoder);
 }
 
-void *openEncoder(int container, QIODevice *out, QSize size, const VideoModule::Tags *tags, QRgb background, QString *why)
+void *openEncoder(int container, QIODevice *out, QSize size, const VideoModule::Tags *tags, QRgb background, bool shaded, QString *why)
 {
     const Format &format = formatOf(container);
-    auto *encoder = new (std::nothrow) VideoEncoder(*out, size, *tags, background, format.encoding, format.name);
+    auto *encoder = new (std::nothrow) VideoEncoder(*out, size, *tags, background, shaded, format.encoding, format.name);
     if (!encoder) {
         *why = QStringLiteral("memoria insufficiente per il video %1").arg(QLatin1String(format.name));
         return nullptr;

@@ -24,8 +24,8 @@ using Tags = QList<std::pair<const char *, QByteArray>>;
 
 struct Entry {
     // An encoder of frames of this size, writing the video to out once finished; null, and why,
-    // when it cannot start.
-    void *(*open)(int container, QIODevice *out, QSize size, const Tags *tags, QRgb background, QString *why);
+    // when it cannot start. shaded: the frames are of the lit surfaces.
+    void *(*open)(int container, QIODevice *out, QSize size, const Tags *tags, QRgb background, bool shaded, QString *why);
     // A frame in 32-bit RGB of the size given, shown for delayCentiseconds; false, and why, once
     // encoding has failed.
     bool (*frame)(void *encoder, const QImage *frame, int delayCentiseconds, QString *why);
